@@ -20,7 +20,8 @@ namespace console {
 // from position 0, so a write with more values than fields copies the format's
 // leading literal text again. A format without a numeric field raises error 5 and
 // gives 0; the output keeps what was appended before it. A position outside the
-// format counts as its end.
+// format counts as its end. The layout does not look at an error already pending: the
+// write that takes the output does nothing then.
 int format_number_field(ErrorState& errors, const std::string& format, int position, float x,
                         std::string& output);
 

@@ -1,5 +1,6 @@
 #include "console/number_field_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "console/number_decimal.h"
@@ -33,6 +34,28 @@ std::string lay_out_non_finite(const NumberField& field, float x) {
   return "%" + sign_text(field, std::signbit(x)) + (std::isnan(x) ? "NAN" : "INF");
 }
 
+// The integer digits fitted into the integer positions.
+struct FittedInteger {
+  bool overflow = false;           // more digits than the positions hold: "%", and the field grows
+  int fill = 0;                    // filling blanks
+  bool zero_before_point = false;  // a value below 1 with a position free
+  std::string text;                // the digits, grouped in threes with the comma flag
+};
+
+FittedInteger fit_integer(const NumberField& field, const std::string& digits, bool negative) {
+  FittedInteger fitted;
+  // Without a leading sign the "-" takes one of the integer positions.
+  const int positions = field.integer_positions - (negative && !field.leading_sign ? 1 : 0);
+  const int k = static_cast<int>(digits.size());
+  fitted.text = field.comma ? group_in_threes(digits) : digits;
+  fitted.overflow = k > digit_capacity(field, positions);
+  const int width = fitted.overflow ? static_cast<int>(fitted.text.size()) : positions;
+  fitted.fill = std::max(width - static_cast<int>(fitted.text.size()), 0);
+  fitted.zero_before_point = k == 0 && fitted.fill > 0;
+  if (fitted.zero_before_point) --fitted.fill;
+  return fitted;
+}
+
 }  // namespace
 
 std::string lay_out_number_field(const NumberField& field, float x) {
@@ -42,23 +65,14 @@ std::string lay_out_number_field(const NumberField& field, float x) {
   const DecimalDigits m =
       round_decimal(exact, exact.point + places, DecimalRounding::HalfAwayFromZero);
   const bool negative = x < 0;
-  // Without a leading sign the "-" takes one of the integer positions.
-  const int positions = field.integer_positions - (negative && !field.leading_sign ? 1 : 0);
-  const std::string digits = integer_digits(m);
-  const int k = static_cast<int>(digits.size());
-  const std::string integer_text = field.comma ? group_in_threes(digits) : digits;
-  const bool overflow = k > digit_capacity(field, positions);
-  const int width = overflow ? static_cast<int>(integer_text.size()) : positions;
-  int fill = width - static_cast<int>(integer_text.size());
-  const bool zero_before_point = k == 0 && fill > 0;
-  if (zero_before_point) --fill;
+  const FittedInteger integer = fit_integer(field, integer_digits(m), negative);
 
-  std::string text = overflow ? "%" : "";
+  std::string text = integer.overflow ? "%" : "";
   if (field.leading_sign) text += sign_text(field, negative);
-  text.append(fill > 0 ? fill : 0, ' ');
+  text.append(integer.fill, ' ');
   if (!field.leading_sign) text += sign_text(field, negative);
-  if (zero_before_point) text += "0";
-  text += integer_text;
+  if (integer.zero_before_point) text += "0";
+  text += integer.text;
   if (field.point) text += ".";
   return text + fraction_digits(m, places);
 }
