@@ -225,7 +225,7 @@ void add_field_ties(std::vector<float>& values, std::mt19937& rng) {
 }
 
 std::vector<float> sample_values() {
-  std::mt19937 rng(1104);
+  std::mt19937 rng(271828);
   std::vector<float> values;
   for (int i = 0; i < 150000; ++i) {
     const float x = std::bit_cast<float>(static_cast<std::uint32_t>(rng()));
