@@ -1,5 +1,7 @@
 #include "console/scripted_host.h"
 
+#include "console/screen.h"
+
 namespace console {
 
 KeyEvent key_for_character(char c) {
@@ -15,17 +17,38 @@ KeyEvent key_for_character(char c) {
 }
 
 void ScriptedHost::type(const std::string& characters) {
-  for (char c : characters) keys_.push_back(key_for_character(c));
+  for (char c : characters) keys_.push_back({key_for_character(c)});
 }
 
-void ScriptedHost::type(const KeyEvent& event) { keys_.push_back(event); }
+void ScriptedHost::type(const KeyEvent& event) { keys_.push_back({event}); }
+
+void ScriptedHost::type_ahead(const std::string& characters) {
+  std::vector<KeyEvent> group;
+  for (char c : characters) group.push_back(key_for_character(c));
+  keys_.push_back(group);
+}
 
 void ScriptedHost::answer_boxes(std::initializer_list<bool> answers) {
   answers_.insert(answers_.end(), answers.begin(), answers.end());
 }
 
+namespace {
+
+std::vector<std::string> screen_rows(const Console* console) {
+  std::vector<std::string> rows;
+  if (console == nullptr) return rows;
+  for (int r = 1; r <= kPageRows; ++r) {
+    std::string line = page_text_line(console->page, r);
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    rows.push_back(line);
+  }
+  return rows;
+}
+
+}  // namespace
+
 bool ScriptedHost::ask_error_box(const std::string& title, const std::string& text) {
-  boxes_.push_back({title, text});
+  boxes_.push_back({title, text, screen_rows(console_)});
   if (answers_.empty()) {
     stop_program();
     return true;
@@ -36,14 +59,14 @@ bool ScriptedHost::ask_error_box(const std::string& title, const std::string& te
 }
 
 void ScriptedHost::show_fatal_box(const std::string& title, const std::string& text) {
-  fatal_boxes_.push_back({title, text});
+  fatal_boxes_.push_back({title, text, screen_rows(console_)});
 }
 
 // A nap of some length is a wait of the program: the moment to type the next key.
 void ScriptedHost::nap(int milliseconds) {
   if (milliseconds <= 0 || console_ == nullptr || !console_->keys.empty()) return;
   if (keys_.empty()) return stop_program();
-  key_down_handler(keys_.front(), console_->keys, console_->flags);
+  for (const KeyEvent& key : keys_.front()) key_down_handler(key, console_->keys, console_->flags);
   keys_.pop_front();
 }
 

@@ -14,6 +14,7 @@ namespace console {
 struct ShownBox {
   std::string title;
   std::string text;
+  std::vector<std::string> screen;  // the 25 rows as the box found them, UTF-8, trimmed
 };
 
 class ScriptedHost : public ConsoleHost {
@@ -23,6 +24,8 @@ class ScriptedHost : public ConsoleHost {
   // Keys to type, one by one, each when the program waits for a key.
   void type(const std::string& characters);
   void type(const KeyEvent& event);
+  // Keys typed all at once at the next wait, as a user typing ahead of the program.
+  void type_ahead(const std::string& characters);
   // Answers for the error boxes, in order (true = Yes).
   void answer_boxes(std::initializer_list<bool> answers);
 
@@ -38,7 +41,7 @@ class ScriptedHost : public ConsoleHost {
   void stop_program();
 
   Console* console_ = nullptr;
-  std::deque<KeyEvent> keys_;
+  std::deque<std::vector<KeyEvent>> keys_;
   std::deque<bool> answers_;
   std::vector<ShownBox> boxes_;
   std::vector<ShownBox> fatal_boxes_;
