@@ -1,9 +1,15 @@
 // The road of the program on the scripted host: keys in, the screen and the state out.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
 
 #include "app/run_program.h"
 #include "app/scenario_support.h"
 #include "console/screen.h"
+#include "ships/ship_list.h"
+#include "ships/ship_loader.h"
 
 namespace app {
 namespace {
@@ -98,6 +104,80 @@ TEST_F(RoadTest, YesAfterAReadPastTheEndGoesOnWithTheNextStep) {
   // After Yes the empty name is echoed, and the type read fails next.
   EXPECT_EQ(run.host.boxes()[1].title, "Unhandled Error #4");
   EXPECT_EQ(run.host.boxes()[1].screen[1], " 2");
+}
+
+// After a screen card, keys other than the commands draw the card again without the
+// question and without opening the screen device again (that would be error 55);
+// the blank restarts, and the menu is shown again.
+TEST_F(RoadTest, AfterAScreenCardOtherKeysDrawItAgainAndTheBlankRestarts) {
+  run.host.type("1\rSx\r\x1b");
+  run.host.type(console::KeyEvent{0, console::SpecialKey::F1});
+  run.host.type(" 1\rQz");
+  run_program(run.console);
+  EXPECT_TRUE(run.host.boxes().empty());
+  EXPECT_TRUE(run.console.flags.exit_request.load());
+  EXPECT_EQ(run.host.keys_left(), 0u);
+  EXPECT_EQ(screen_row(run.console.page, 23), kOutputQuestion);
+}
+
+// Runs a test in a fresh temporary folder, where the program writes its files.
+class RoadInFolderTest : public RoadTest {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/road_test_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder_ = pattern;
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(folder_);
+  }
+  void TearDown() override {
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(folder_);
+  }
+  std::filesystem::path folder_, previous_;
+};
+
+// The keys that page through the menu to the line of the first ship whose stored name
+// carries the tag, worked out from the list, and that name.
+std::pair<std::string, std::string> keys_to_first_tagged_ship() {
+  ScriptedRun load;
+  init_program(load.program, load.console);
+  ships::load_ship_list(load.program, load.console, ships::SHIP_LIST);
+  // Lines follow class by tons, then the first two characters; count the lines before
+  // the first tagged name.
+  struct Entry {
+    int cls, first, second, record;
+  };
+  std::vector<Entry> entries;
+  const auto& p = load.program;
+  for (int i = 1; i <= 144; ++i) {
+    const std::string& n = p.ship_name[i];
+    if (n.size() < 2 || n[0] < 'A' || n[0] > 'Z' || n[1] < 65 || n[1] > 122) continue;
+    const float t = p.ship_tons[i];
+    entries.push_back({t >= 100000 ? 3 : t >= 10000 ? 2 : t >= 1000 ? 1 : 0, n[0], n[1], i});
+  }
+  std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    return std::tie(a.cls, a.first, a.second) < std::tie(b.cls, b.first, b.second);
+  });
+  for (std::size_t line = 1; line <= entries.size(); ++line) {
+    const std::string& name = p.ship_name[entries[line - 1].record];
+    if (name.rfind("QOR-", 0) != 0) continue;
+    std::string keys;
+    for (std::size_t page = 0; page < (line - 1) / 20; ++page) keys += "0\r";
+    return {keys + std::to_string(line) + "\r", name};
+  }
+  return {};
+}
+
+TEST_F(RoadInFolderTest, DocumentAtTheOutputQuestionIsNamedWithTheTag) {
+  const auto [keys, name] = keys_to_first_tagged_ship();
+  ASSERT_FALSE(name.empty());
+  run.host.type(keys + "D");
+  run_program(run.console);
+  EXPECT_TRUE(run.host.boxes().empty());
+  EXPECT_TRUE(std::filesystem::exists(folder_ / (name + ".DOC")));
+  // A document card is followed at once by a restart: the menu is shown again.
+  EXPECT_EQ(screen_row(run.console.page, 1), " KESTRAMOND DATA CARD GENERATOR");
 }
 
 }  // namespace
