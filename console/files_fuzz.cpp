@@ -63,7 +63,9 @@ void fuzz_number_scanner(ErrorState&, const std::string& text) {
     if (!scanner.feed(static_cast<unsigned char>(c))) break;
   }
   const console::ScannedNumber number = scanner.result();
-  if (number.value > 3.402823466E+38 || number.value < -3.402823466E+38) broken("a number out of range");
+  if (number.value > 3.402823466E+38 || number.value < -3.402823466E+38) {
+    broken("a number out of range");
+  }
   if (number.overflow && number.value != 0) broken("an overflow with a value");
 }
 
