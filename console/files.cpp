@@ -135,7 +135,7 @@ OpenFile* input_file(Console& console, long number) {
 std::string read_quoted_value(InputBytes& in) {
   in.take();  // the opening quote
   std::string value;
-  for (int c = in.peek(); c != '"' && c != kEndOfData; c = in.peek()) value += static_cast<char>(in.take());
+  while (in.peek() != '"' && in.peek() != kEndOfData) value += static_cast<char>(in.take());
   if (in.peek() == '"') in.take();
   skip_rest_of_field(in);
   return value;
@@ -286,9 +286,7 @@ double input_number_from_file(Console& console, long number) {
     return 0;
   }
   NumberScanner scanner;
-  for (int c = in.peek(); c != kEndOfData && scanner.feed(static_cast<unsigned char>(c)); c = in.peek()) {
-    in.take();
-  }
+  while (in.peek() != kEndOfData && scanner.feed(static_cast<unsigned char>(in.peek()))) in.take();
   finish_number_field(in);
   const ScannedNumber number_read = scanner.result();
   if (number_read.overflow) {
