@@ -51,6 +51,13 @@ std::string cp437_to_utf8(const std::string& bytes) {
   return out;
 }
 
+std::string cp437_text_to_utf8(const std::string& bytes) {
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  for (unsigned char b : bytes) append_utf8(out, b < 128 ? char32_t{b} : HIGH_CHARACTERS[b - 128]);
+  return out;
+}
+
 int cp437_from_code_point(char32_t c) {
   if (c < 128) return static_cast<int>(c);
   for (int i = 0; i < 128; ++i) {
