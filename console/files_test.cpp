@@ -179,6 +179,19 @@ TEST_F(FilesTest, CloseAllFreesEveryNumber) {
   EXPECT_EQ(take_error(), 0);
 }
 
+TEST_F(FilesTest, CloseAllClosesEvenWithAnErrorPending) {
+  open_file(console, "A.DOC", FileMode::Output, 1);
+  print_to_file(console, 1, "kept", false, false, false);
+  console.errors.pending = 62;
+  close_all_files(console);
+  console.errors.pending = 0;
+  open_file(console, "A.DOC", FileMode::Input, 1);  // number 1 is free again
+  std::string value;
+  input_string_from_file(console, 1, value);
+  EXPECT_EQ(take_error(), 0);
+  EXPECT_EQ(value, "kept");
+}
+
 TEST_F(FilesTest, NothingHappensWhileAnErrorIsPending) {
   open_file(console, "A.DOC", FileMode::Output, 1);
   console.errors.pending = 62;
