@@ -15,8 +15,6 @@ enum Place {
   kJumpDriveEntries,
 };
 
-using ResultTable = std::array<std::string, 28> ships::Program::*;
-
 constexpr ResultTable SURFACE = &ships::Program::surface_damage_result;
 constexpr ResultTable RADIATION = &ships::Program::radiation_damage_result;
 constexpr ResultTable INTERIOR = &ships::Program::interior_explosion_result;

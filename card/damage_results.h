@@ -6,10 +6,16 @@
 // " - NE -", as do rows 22 to 27 of the surface and radiation tables.
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "console/console.h"
 #include "ships/program.h"
 
 namespace card {
+
+// One of the four result tables of the program, rows 0 to 27.
+using ResultTable = std::array<std::string, 28> ships::Program::*;
 
 // Sets `no_effect_text` and fills the four tables afresh for the ship whose card was
 // printed last: the radiation table's computer entries become " - NE -" when

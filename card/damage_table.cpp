@@ -1,10 +1,10 @@
 #include "card/damage_table.h"
 
-#include <array>
 #include <cstddef>
 #include <string>
 
 #include "card/cp437_literal.h"
+#include "card/damage_results.h"
 #include "card/section_output.h"
 #include "console/number_conversion.h"
 #include "console/screen.h"
@@ -38,8 +38,6 @@ constexpr const char* DAMAGE_TABLE_BOTTOM =
     "└────┴────────┴────────┴────────┴────────┴────────┴────────┴────────┴──────────┘";
 constexpr const char* ROLL_FIELD = "│ ## │";
 constexpr const char* CELL_EDGE = "│";
-
-using ResultTable = std::array<std::string, 28> ships::Program::*;
 
 // One result column: the table it reads, its row (the roll, plus the armor when
 // `adds_armor`, plus `offset`) and its width (0: the cell width of the box).

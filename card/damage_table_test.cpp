@@ -113,7 +113,8 @@ TEST(DamageTable, TablesFollowTheShipPrintedLast) {
   draw_box(run);
   run.set_ship(ship_with(3, 0, 2));
   draw_box(run);
-  EXPECT_EQ(roll_row(run, 7), "│  7 │ Fuel-1 │ Fuel-2 │ Weap-4 │ Comp-1 │ Crew-1 │JDrive-1│Screen-3│ Z-Drive  │");
+  EXPECT_EQ(roll_row(run, 7),
+            "│  7 │ Fuel-1 │ Fuel-2 │ Weap-4 │ Comp-1 │ Crew-1 │JDrive-1│Screen-3│ Z-Drive  │");
 }
 
 TEST(DamageTable, DocumentRowsEndWithCrLf) {
@@ -123,6 +124,7 @@ TEST(DamageTable, DocumentRowsEndWithCrLf) {
   print_damage_table(run.program, run.console);
   const std::string bytes = run.document_bytes();
   ASSERT_EQ(bytes.size(), 2 + 17 * 82u);
+  // The line end alone, then each line's 80 characters and CR LF.
   for (std::size_t line = 0; line <= 17; ++line) EXPECT_EQ(bytes.substr(line * 82, 2), "\r\n") << line;
   // Box line 10 (counted from 0; 0 to 4 are the header) is the roll of 7.
   EXPECT_EQ(bytes.substr(2 + 10 * 82, 82),

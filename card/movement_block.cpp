@@ -43,7 +43,8 @@ void print_movement_block(ships::Program& p, console::Console& c) {
   console::statement_event_check(c, kDriveLine);
   write_card_items(p, c, {MOVEMENT_LABEL}, false);
   console::statement_event_check(c, kMovementLabel);
-  for (p.movement_skill = kFirstSkill; p.movement_skill <= kLastSkill; p.movement_skill = p.movement_skill + 1) {
+  for (p.movement_skill = kFirstSkill; p.movement_skill <= kLastSkill;
+       p.movement_skill = p.movement_skill + 1) {
     work_out_movement(p, c);
     write_card_items(p, c, {number_fields_text(c.errors, HEXES_FORMAT, {p.hexes_per_turn})}, false);
     console::statement_event_check(c, kHexesField);

@@ -50,7 +50,8 @@ TEST(MovementBlock, WorkedValues) {
   for (const Case& k : cases) {
     SCOPED_TRACE(k.drive_line);
     CardRun run;
-    const std::string expected = std::string(kHeading) + k.drive_line + "  Skill :  1  2  3  4  5  6\r\n" + kLabel + k.hexes;
+    const std::string expected =
+        std::string(kHeading) + k.drive_line + "  Skill :  1  2  3  4  5  6\r\n" + kLabel + k.hexes;
     EXPECT_EQ(movement_bytes(run, k.mdrive, k.agility), expected);
     EXPECT_TRUE(run.host.boxes().empty());
     EXPECT_EQ(run.program.movement_skill, 7);
@@ -64,7 +65,8 @@ TEST(MovementBlock, MovementOutsideSixteenBitsIsWrittenAsZero) {
   CardRun run;
   for (int i = 0; i < 6; ++i) run.host.answer_boxes({true});
   const std::string bytes = movement_bytes(run, 0, 100000);
-  EXPECT_EQ(bytes, std::string(kHeading) + " M-Drive 0 Agility%100000  Skill :  1  2  3  4  5  6\r\n" + kLabel +
+  EXPECT_EQ(bytes, std::string(kHeading) +
+                       " M-Drive 0 Agility%100000  Skill :  1  2  3  4  5  6\r\n" + kLabel +
                        "  0  0  0  0  0  0");
   ASSERT_EQ(run.host.boxes().size(), 6u);
   for (const auto& box : run.host.boxes()) EXPECT_EQ(box.title, "Unhandled Error #6");

@@ -62,8 +62,8 @@ TEST(TitleBlock, ProfileIndentServesTheBatteryLine) {
     TestShip s;
     s.profile = k.profile;
     s.batteries = "  1";
-    const std::string expected = "\r\n" + blanks(23) + "Harrowgate Lark - Escort Frigate\r\n\r\n" + blanks(k.indent) +
-                                 k.profile + "\r\n" + blanks(k.indent) + "  1\r\n\r\n";
+    const std::string expected = "\r\n" + blanks(23) + "Harrowgate Lark - Escort Frigate\r\n\r\n" +
+                                 blanks(k.indent) + k.profile + "\r\n" + blanks(k.indent) + "  1\r\n\r\n";
     EXPECT_EQ(title_block_bytes(s), expected);
   }
 }
