@@ -23,7 +23,7 @@ bool card_on_screen(const ships::Program& p);
 void write_text(ships::Program& p, console::Console& c, const std::string& item,
                 bool line_end = false);
 
-// A column skip of `count` blanks, the count rounded half to even; none when it is
+// A column skip of `count` blanks, the count rounded half to even; none when that is
 // below 1. A count outside -32768..32767 raises error 7 and writes nothing.
 void write_skip(ships::Program& p, console::Console& c, double count);
 

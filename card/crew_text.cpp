@@ -1,6 +1,7 @@
-// The crew line of the card header: the crew divided into sections of a thousand tons
-// each (a part of at least a hundred tons counts as a section of its own), then the
-// low berths, troops and fuel, and in the document the cargo and the passengers.
+// The crew line of the card header: the crew divided into sections, one for every
+// thousand tons and one more for a remainder of about a tenth of that or more (as
+// near as single precision holds a tenth), then the low berths, troops and fuel, and
+// in the document the cargo and the passengers.
 #include "card/card_header.h"
 
 #include "card/card_writes.h"

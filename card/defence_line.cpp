@@ -2,6 +2,7 @@
 // before the frame edge, and on the screen the joins of the cells into the rule above.
 #include "card/defence_line.h"
 
+#include <cstdint>
 #include <string>
 
 #include "card/card_writes.h"
