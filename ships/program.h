@@ -66,8 +66,24 @@ struct Program {
   float menu_choice = 0;
 
   // Card header.
+  float hull_factor = 0;
+  std::string configuration_text, type_text;
+  std::string card_line;
+  float pad_left = 0, pad_right = 0;
+  float crew_sections = 0, crew_per_section = 0;
+  std::string mdrive_code, jdrive_code, pplant_code;
+  float mdrive_rating = 0, jdrive_rating = 0, pplant_rating = 0;
+  float size_modifier = 0;
+  float computer_fib = 0;
+  std::string computer_text;
+  std::string armor_code;
+  float computer_bonus = 0;  // written by the design from SHIP.DAT
 
   // Defence line and armor bar.
+  float bar_double = 0, bar_single = 0;
+  std::string armor_bar;
+  std::string mes_code, nud_code, blg_code, sac_code, rep_code;
+  float blg_rating = 0;
 
   // Weapons table.
 
