@@ -11,14 +11,12 @@
 namespace card {
 namespace {
 
-using testing::CardRun;
-using testing::TestShip;
 
 // The ship of the worked example of the counter values: 3000 tons, agility 2, hull C,
 // computer 4, armor 5, SaC 3, Laser 6, Energy weapon 2, Missiles 2; batteries "2" at
 // SaC, "2" Laser, "1" Energy weapon, "3" Missiles. BEAM 2.04, MISSILE 1, screens 2.
-TestShip worked_example(float tons) {
-  TestShip s;
+ClosingShip worked_example(float tons) {
+  ClosingShip s;
   s.profile = "BB-C112241-530000-62002";
   s.batteries = "            2     21  3";
   s.tons = tons;
@@ -27,11 +25,11 @@ TestShip worked_example(float tons) {
 }
 
 TEST(CounterBlock, WorkedExample) {
-  CardRun run(worked_example(3000));
-  run.use_document();
-  print_stats_block(run.program, run.console);
+  ClosingBench run(worked_example(3000));
+  run.in_document();
+  print_stats_block(run.p, run.c);
   EXPECT_TRUE(run.host.boxes().empty());
-  EXPECT_EQ(run.document_bytes(),
+  EXPECT_EQ(run.document(),
             "\r\n\r\n\r\n VALDORIN / BRELLACOSTA Stats\r\n\r\n"
             " Class   : 1 = 1.000-9.999 tons (Destroyer)\r\n\r\n"
             " BEAM    : 2\r\n MISSILE : 1\r\n SREENS  : 2\r\n");
@@ -51,10 +49,10 @@ TEST(CounterBlock, ClassLineByTonnage) {
   const std::string before = "\r\n\r\n\r\n VALDORIN / BRELLACOSTA Stats\r\n\r\n";
   for (const Case& k : cases) {
     SCOPED_TRACE(k.tons);
-    CardRun run(worked_example(k.tons));
-    run.use_document();
-    print_stats_block(run.program, run.console);
-    const std::string bytes = run.document_bytes();
+    ClosingBench run(worked_example(k.tons));
+    run.in_document();
+    print_stats_block(run.p, run.c);
+    const std::string bytes = run.document();
     EXPECT_EQ(bytes.substr(before.size(), std::string(k.line).size()), k.line);
   }
 }

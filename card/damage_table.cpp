@@ -5,7 +5,7 @@
 
 #include "card/cp437_literal.h"
 #include "card/damage_results.h"
-#include "card/section_output.h"
+#include "card/card_writes.h"
 #include "console/number_conversion.h"
 #include "console/screen.h"
 
@@ -66,7 +66,7 @@ constexpr float kTopRow = 27, kBottomRow = 2;
 void write_header(ships::Program& p, console::Console& c) {
   int place = kHeaderLines;
   for (const char* line : DAMAGE_TABLE_HEADER) {
-    write_card_items(p, c, {cp437_literal(line)}, true);
+    write_text(p, c, cp437_literal(line), true);
     console::statement_event_check(c, place++);
   }
 }
@@ -88,19 +88,21 @@ void write_result_cell(ships::Program& p, console::Console& c, const DamageColum
   const std::string entry = row < table.size() ? table[row] : std::string();
   const float width = rule.width == 0 ? p.damage_cell_width : rule.width;
   const float fill = width - static_cast<float>(entry.size());
-  write_card_items(p, c, {entry, card_blanks(c, fill), cp437_literal(CELL_EDGE)}, false);
+  write_text(p, c, entry);
+  write_skip(p, c, fill);
+  write_text(p, c, cp437_literal(CELL_EDGE));
   console::statement_event_check(c, kResultCell);
 }
 
 void write_roll_row(ships::Program& p, console::Console& c) {
-  write_card_items(p, c, {number_fields_text(c.errors, cp437_literal(ROLL_FIELD), {p.roll_2d6})}, false);
+  write_fields(p, c, cp437_literal(ROLL_FIELD), {p.roll_2d6});
   console::statement_event_check(c, kRollNumber);
   for (const DamageColumnRule& rule : DAMAGE_COLUMN_RULES) {
     find_damage_row(p, c, rule);
     write_result_cell(p, c, rule);
   }
   if (p.output_channel == 1) {
-    write_card_items(p, c, {}, true);
+    write_text(p, c, "", true);
     console::statement_event_check(c, kRowLineEnd);
   }
 }
@@ -108,7 +110,7 @@ void write_roll_row(ships::Program& p, console::Console& c) {
 }  // namespace
 
 void print_damage_table(ships::Program& p, console::Console& c) {
-  write_card_items(p, c, {}, true);
+  write_text(p, c, "", true);
   console::statement_event_check(c, kLineEndAfterCard);
   p.damage_cell_width = kDamageCellWidth;
   console::statement_event_check(c, kCellWidth);
@@ -116,7 +118,7 @@ void print_damage_table(ships::Program& p, console::Console& c) {
   console::statement_event_check(c, kClearScreen);
   write_header(p, c);
   for (p.roll_2d6 = kFirstRoll; p.roll_2d6 <= kLastRoll; p.roll_2d6 = p.roll_2d6 + 1) write_roll_row(p, c);
-  write_card_items(p, c, {cp437_literal(DAMAGE_TABLE_BOTTOM)}, true);
+  write_text(p, c, cp437_literal(DAMAGE_TABLE_BOTTOM), true);
   console::statement_event_check(c, kBottomLine);
 }
 

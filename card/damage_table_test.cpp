@@ -13,11 +13,9 @@
 namespace card {
 namespace {
 
-using testing::CardRun;
-using testing::TestShip;
 
-TestShip ship_with(float armor, float fib, float jdrive) {
-  TestShip s;
+ClosingShip ship_with(float armor, float fib, float jdrive) {
+  ClosingShip s;
   s.armor_rating = armor;
   s.computer_fib = fib;
   s.jdrive_rating = jdrive;
@@ -25,13 +23,13 @@ TestShip ship_with(float armor, float fib, float jdrive) {
 }
 
 // Draws the box on the screen; rolls 2 to 12 stand in rows 6 to 16.
-void draw_box(CardRun& run) {
-  fill_damage_results(run.program, run.console);
-  print_damage_table(run.program, run.console);
+void draw_box(ClosingBench& run) {
+  fill_damage_results(run.p, run.c);
+  print_damage_table(run.p, run.c);
   ASSERT_TRUE(run.host.boxes().empty());
 }
 
-std::string roll_row(const CardRun& run, int roll) { return run.row(roll + 4); }
+std::string roll_row(const ClosingBench& run, int roll) { return run.trimmed_row(roll + 4); }
 
 // The cells of a row between its "│" edges: the roll's cell, then columns 1 to 8.
 std::vector<std::string> cells_of(const std::string& row) {
@@ -65,8 +63,8 @@ TEST(DamageTable, WholeRows) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.row);
-    CardRun run(ship_with(k.armor, k.fib, k.jdrive));
-    run.use_screen();
+    ClosingBench run(ship_with(k.armor, k.fib, k.jdrive));
+    run.on_screen();
     draw_box(run);
     EXPECT_EQ(roll_row(run, k.roll), k.row);
   }
@@ -89,8 +87,8 @@ TEST(DamageTable, CellsAtTheEdgesOfTheScale) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(::testing::Message() << "armor " << k.armor << " roll " << k.roll << " column " << k.column);
-    CardRun run(ship_with(k.armor, 0, 2));
-    run.use_screen();
+    ClosingBench run(ship_with(k.armor, 0, 2));
+    run.on_screen();
     draw_box(run);
     const std::vector<std::string> cells = cells_of(roll_row(run, k.roll));
     ASSERT_EQ(cells.size(), 9u);
@@ -99,8 +97,8 @@ TEST(DamageTable, CellsAtTheEdgesOfTheScale) {
 }
 
 TEST(DamageTable, ArmorOfFourteenHasNoFactorResultAtAll) {
-  CardRun run(ship_with(14, 0, 2));
-  run.use_screen();
+  ClosingBench run(ship_with(14, 0, 2));
+  run.on_screen();
   draw_box(run);
   for (int roll = 2; roll <= 12; ++roll) EXPECT_EQ(cells_of(roll_row(run, roll))[1], " - NE - ") << roll;
 }
@@ -108,8 +106,8 @@ TEST(DamageTable, ArmorOfFourteenHasNoFactorResultAtAll) {
 // The tables are filled afresh for every card: a later ship with a jump drive and a
 // bis computer gets back what the earlier ship lacked.
 TEST(DamageTable, TablesFollowTheShipPrintedLast) {
-  CardRun run(ship_with(3, 1, 0));
-  run.use_screen();
+  ClosingBench run(ship_with(3, 1, 0));
+  run.on_screen();
   draw_box(run);
   run.set_ship(ship_with(3, 0, 2));
   draw_box(run);
@@ -118,17 +116,16 @@ TEST(DamageTable, TablesFollowTheShipPrintedLast) {
 }
 
 TEST(DamageTable, DocumentRowsEndWithCrLf) {
-  CardRun run(ship_with(0, 0, 2));
-  run.use_document();
-  fill_damage_results(run.program, run.console);
-  print_damage_table(run.program, run.console);
-  const std::string bytes = run.document_bytes();
-  ASSERT_EQ(bytes.size(), 2 + 17 * 82u);
-  // The line end alone, then each line's 80 characters and CR LF.
-  for (std::size_t line = 0; line <= 17; ++line) EXPECT_EQ(bytes.substr(line * 82, 2), "\r\n") << line;
-  // Box line 10 (counted from 0; 0 to 4 are the header) is the roll of 7.
-  EXPECT_EQ(bytes.substr(2 + 10 * 82, 82),
-            cp437_literal("│  7 │ Fuel-1 │ Fuel-3 │ Crew-1 │ Comp-1 │ Crew-1 │JDrive-1│Screen-3│ Z-Drive  │\r\n"));
+  ClosingBench run(ship_with(0, 0, 2));
+  run.in_document();
+  fill_damage_results(run.p, run.c);
+  print_damage_table(run.p, run.c);
+  // The line end alone, the five header lines, the rolls 2 to 12 and the bottom line.
+  const std::vector<std::string> lines = run.document_lines();
+  ASSERT_EQ(lines.size(), 18u);
+  EXPECT_EQ(lines[0], "\r\n");
+  EXPECT_EQ(lines[11], "│  7 │ Fuel-1 │ Fuel-3 │ Crew-1 │ Comp-1 │ Crew-1 │JDrive-1│Screen-3│ Z-Drive  │\r\n");
+  for (const std::string& line : lines) EXPECT_EQ(line.substr(line.size() - 2), "\r\n");
 }
 
 }  // namespace

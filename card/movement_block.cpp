@@ -1,6 +1,7 @@
 #include "card/movement_block.h"
 
-#include "card/section_output.h"
+#include "card/card_header.h"
+#include "card/card_writes.h"
 #include "console/number_conversion.h"
 
 namespace card {
@@ -27,7 +28,7 @@ constexpr float kFirstSkill = 1, kLastSkill = 6;
 void work_out_movement(ships::Program& p, console::Console& c) {
   p.skill_bonus = console::integer_part((p.movement_skill - 1.0f) / 2.0f);
   console::statement_event_check(c, kSkillBonus);
-  float sum = p.mdrive_rating + current_ship_number(p, p.ship_agility);
+  float sum = p.mdrive_rating + p.ship_agility.at(card_record(p));
   sum = sum + p.skill_bonus;
   p.hexes_per_turn = static_cast<float>(console::round_to_int16(c.errors, sum / 3.0f));
   console::statement_event_check(c, kHexesPerTurn);
@@ -36,17 +37,16 @@ void work_out_movement(ships::Program& p, console::Console& c) {
 }  // namespace
 
 void print_movement_block(ships::Program& p, console::Console& c) {
-  write_card_items(p, c, {MOVEMENT_HEADING}, true);
+  write_text(p, c, MOVEMENT_HEADING, true);
   console::statement_event_check(c, kMovementHeading);
-  const float agility = current_ship_number(p, p.ship_agility);
-  write_card_items(p, c, {number_fields_text(c.errors, DRIVE_FORMAT, {p.mdrive_rating, agility})}, true);
+  write_fields(p, c, DRIVE_FORMAT, {p.mdrive_rating, p.ship_agility.at(card_record(p))}, true);
   console::statement_event_check(c, kDriveLine);
-  write_card_items(p, c, {MOVEMENT_LABEL}, false);
+  write_text(p, c, MOVEMENT_LABEL);
   console::statement_event_check(c, kMovementLabel);
   for (p.movement_skill = kFirstSkill; p.movement_skill <= kLastSkill;
        p.movement_skill = p.movement_skill + 1) {
     work_out_movement(p, c);
-    write_card_items(p, c, {number_fields_text(c.errors, HEXES_FORMAT, {p.hexes_per_turn})}, false);
+    write_fields(p, c, HEXES_FORMAT, {p.hexes_per_turn});
     console::statement_event_check(c, kHexesField);
   }
 }

@@ -11,20 +11,18 @@
 namespace card {
 namespace {
 
-using testing::CardRun;
-using testing::TestShip;
 
 constexpr const char* kHeading = " Hexes & Kestramond Movement Calculation\r\n";
 constexpr const char* kLabel = " Movement in Hexes per Turn :";
 
-std::string movement_bytes(CardRun& run, float mdrive, float agility) {
-  TestShip s;
+std::string movement_bytes(ClosingBench& run, float mdrive, float agility) {
+  ClosingShip s;
   s.mdrive_rating = mdrive;
   s.agility = agility;
   run.set_ship(s);
-  run.use_document();
-  print_movement_block(run.program, run.console);
-  return run.document_bytes();
+  run.in_document();
+  print_movement_block(run.p, run.c);
+  return run.document();
 }
 
 TEST(MovementBlock, WorkedValues) {
@@ -49,20 +47,20 @@ TEST(MovementBlock, WorkedValues) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.drive_line);
-    CardRun run;
+    ClosingBench run;
     const std::string expected =
         std::string(kHeading) + k.drive_line + "  Skill :  1  2  3  4  5  6\r\n" + kLabel + k.hexes;
     EXPECT_EQ(movement_bytes(run, k.mdrive, k.agility), expected);
     EXPECT_TRUE(run.host.boxes().empty());
-    EXPECT_EQ(run.program.movement_skill, 7);
-    EXPECT_EQ(run.program.skill_bonus, 2);
+    EXPECT_EQ(run.p.movement_skill, 7);
+    EXPECT_EQ(run.p.skill_bonus, 2);
   }
 }
 
 // 100000 / 3 lies outside 16 bits at every skill: six overflow boxes, and each value
 // is written as 0.
 TEST(MovementBlock, MovementOutsideSixteenBitsIsWrittenAsZero) {
-  CardRun run;
+  ClosingBench run;
   for (int i = 0; i < 6; ++i) run.host.answer_boxes({true});
   const std::string bytes = movement_bytes(run, 0, 100000);
   EXPECT_EQ(bytes, std::string(kHeading) +

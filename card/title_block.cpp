@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "card/section_output.h"
+#include "card/card_header.h"
+#include "card/card_writes.h"
 #include "console/number_conversion.h"
 
 namespace card {
@@ -31,19 +32,20 @@ float centring_indent(std::size_t length) {
 }
 
 void write_empty_line(ships::Program& p, console::Console& c, int place) {
-  write_card_items(p, c, {}, true);
+  write_text(p, c, "", true);
   console::statement_event_check(c, place);
 }
 
 void write_centred(ships::Program& p, console::Console& c, const std::string& text, int place) {
-  write_card_items(p, c, {card_blanks(c, p.centre_indent), text}, true);
+  write_skip(p, c, p.centre_indent);
+  write_text(p, c, text, true);
   console::statement_event_check(c, place);
 }
 
 }  // namespace
 
 void print_card_title(ships::Program& p, console::Console& c) {
-  p.card_title = current_ship_text(p, p.ship_name) + " - " + p.type_text;
+  p.card_title = p.ship_name.at(card_record(p)) + " - " + p.type_text;
   console::statement_event_check(c, kCardTitle);
   p.centre_indent = kCentredWidth - static_cast<float>(p.card_title.size());
   console::statement_event_check(c, kTitleIndent);
@@ -52,11 +54,11 @@ void print_card_title(ships::Program& p, console::Console& c) {
   write_empty_line(p, c, kEmptyLineBeforeTitle);
   write_centred(p, c, p.card_title, kTitleLine);
   write_empty_line(p, c, kEmptyLineAfterTitle);
-  const std::string profile = current_ship_text(p, p.ship_profile);
-  p.centre_indent = centring_indent(profile.size());
+  const std::size_t record = card_record(p);
+  p.centre_indent = centring_indent(p.ship_profile.at(record).size());
   console::statement_event_check(c, kProfileIndent);
-  write_centred(p, c, profile, kProfileLine);
-  write_centred(p, c, current_ship_text(p, p.ship_batteries), kBatteryLine);
+  write_centred(p, c, p.ship_profile.at(record), kProfileLine);
+  write_centred(p, c, p.ship_batteries.at(record), kBatteryLine);
   write_empty_line(p, c, kEmptyLineAfterBatteries);
 }
 

@@ -11,21 +11,18 @@
 namespace card {
 namespace {
 
-using testing::blanks;
-using testing::CardRun;
-using testing::TestShip;
 
-std::string title_block_bytes(const TestShip& ship) {
-  CardRun run(ship);
-  run.use_document();
-  print_card_title(run.program, run.console);
+std::string title_block_bytes(const ClosingShip& ship) {
+  ClosingBench run(ship);
+  run.in_document();
+  print_card_title(run.p, run.c);
   EXPECT_TRUE(run.host.boxes().empty());
-  return run.document_bytes();
+  return run.document();
 }
 
 // A title of `length` characters: the name, " - " and the type "Tug".
-TestShip ship_with_title_of(std::size_t length) {
-  TestShip s;
+ClosingShip ship_with_title_of(std::size_t length) {
+  ClosingShip s;
   s.name = std::string(length - 6, 'n');
   s.type_text = "Tug";
   return s;
@@ -38,7 +35,7 @@ TEST(TitleBlock, TitleIndent) {
   static const Case cases[] = {{11, 34}, {12, 33}, {32, 23}, {77, 1}, {78, 0}, {79, 0}, {80, 0}, {81, 0}};
   for (const Case& k : cases) {
     SCOPED_TRACE(k.length);
-    const TestShip s = ship_with_title_of(k.length);
+    const ClosingShip s = ship_with_title_of(k.length);
     const std::string bytes = title_block_bytes(s);
     const std::string title_line = blanks(k.indent) + s.name + " - Tug\r\n";
     EXPECT_EQ(bytes.substr(0, 2 + title_line.size()), "\r\n" + title_line);
@@ -59,7 +56,7 @@ TEST(TitleBlock, ProfileIndentServesTheBatteryLine) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.profile);
-    TestShip s;
+    ClosingShip s;
     s.profile = k.profile;
     s.batteries = "  1";
     const std::string expected = "\r\n" + blanks(23) + "Harrowgate Lark - Escort Frigate\r\n\r\n" +
@@ -69,19 +66,19 @@ TEST(TitleBlock, ProfileIndentServesTheBatteryLine) {
 }
 
 TEST(TitleBlock, ScreenRowsFollowTheCursor) {
-  CardRun run;
-  run.use_screen();
-  console::move_cursor(run.console, 3, 1);
-  print_card_title(run.program, run.console);
-  EXPECT_EQ(run.row(3), "");
-  EXPECT_EQ(run.row(4), blanks(23) + "Harrowgate Lark - Escort Frigate");
-  EXPECT_EQ(run.row(5), "");
-  EXPECT_EQ(run.row(6), blanks(28) + "FE-D3244C3-410002-5030A");
-  EXPECT_EQ(run.row(7), blanks(40) + "2   1 2 1 5");
-  EXPECT_EQ(run.row(8), "");
-  EXPECT_EQ(run.console.page.cursor_row(), 9);
-  EXPECT_EQ(run.program.card_title, "Harrowgate Lark - Escort Frigate");
-  EXPECT_EQ(run.program.centre_indent, 28);
+  ClosingBench run;
+  run.on_screen();
+  console::move_cursor(run.c, 3, 1);
+  print_card_title(run.p, run.c);
+  EXPECT_EQ(run.trimmed_row(3), "");
+  EXPECT_EQ(run.trimmed_row(4), blanks(23) + "Harrowgate Lark - Escort Frigate");
+  EXPECT_EQ(run.trimmed_row(5), "");
+  EXPECT_EQ(run.trimmed_row(6), blanks(28) + "FE-D3244C3-410002-5030A");
+  EXPECT_EQ(run.trimmed_row(7), blanks(40) + "2   1 2 1 5");
+  EXPECT_EQ(run.trimmed_row(8), "");
+  EXPECT_EQ(run.c.page.cursor_row(), 9);
+  EXPECT_EQ(run.p.card_title, "Harrowgate Lark - Escort Frigate");
+  EXPECT_EQ(run.p.centre_indent, 28);
 }
 
 }  // namespace

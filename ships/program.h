@@ -94,15 +94,11 @@ struct Program {
   float damage_cell_width = 0;
   float damage_row = 0;
   float roll_2d6 = 0;
-  float jdrive_rating = 0;  // written by print_card_header
-  float computer_fib = 0;   // written by print_card_header
 
   // Card title, movement and counter-value blocks.
   std::string card_title;
   float centre_indent = 0;
   float movement_skill = 0, skill_bonus = 0, hexes_per_turn = 0;
-  std::string type_text;    // written by print_card_header
-  float mdrive_rating = 0;  // written by print_card_header
 
   // Ship design from SHIP.DAT.
 
