@@ -1,5 +1,6 @@
 #include "card/title_block.h"
 
+#include <cstddef>
 #include <string>
 
 #include "card/card_header.h"
