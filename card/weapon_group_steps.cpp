@@ -11,7 +11,7 @@ namespace card::weapons {
 namespace {
 
 constexpr float kFirstFactorColumn = 1, kLastFactorColumn = 9;
-constexpr float kLargestPlainRating = 10;  // a rating above it names a spinal mount
+constexpr float kLargestPlainRating = 10;  // a rating above it names a spinal weapon
 
 }  // namespace
 

@@ -1,5 +1,5 @@
 // The weapon groups of the weapons table, in the order in which the table writes
-// them: lasers, energy weapons, particle accelerators, meson guns and missiles. Each
+// them: lasers, energy weapons, particle weapons, meson guns and missiles. Each
 // routine reads its weapon's rating and battery count from the current ship's profile
 // and battery line and, when the ship carries the weapon, writes the group's rows and
 // counts them in `weapon_rows`.

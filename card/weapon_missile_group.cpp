@@ -1,10 +1,12 @@
-// The missile group of the weapons table: the sandcaster and beam row (S/B), the
-// missile row and the nuclear damper row (NuD). It is the last group and has no
-// separator after it.
+// The missile group of the weapons table: the S/B row, the missile row and the NuD
+// row. It is the last group and has no separator after it.
+#include <string>
+
 #include "card/weapon_group_steps.h"
 #include "card/weapon_groups.h"
 #include "card/weapon_output.h"
 #include "card/weapon_row_pieces.h"
+#include "card/weapon_rules.h"
 #include "card/weapon_tables.h"
 #include "profile/profile_access.h"
 
@@ -20,38 +22,38 @@ enum MissileGroupPlace {
   kMissileBase = 569,
   kMissileBatteries,
   kMissilePresent,
-  kScreenBeamHead,
-  kScreenBeamOffset,
-  kScreenBeamCells,
-  kScreenBeamEnd,
+  kSbHead,
+  kSbOffset,
+  kSbCells,
+  kSbEnd,
   kMissileRow,  // five steps of the row values
   kMissileTag = 581,
   kMissileOffset,
   kMissileCells,
   kMissileMultiplier,
-  kDamperHead,
-  kDamperOffset,
-  kDamperCells,
-  kDamperEnd,
+  kNudHead,
+  kNudOffset,
+  kNudCells,
+  kNudEnd,
   kMissileRowsCounted,
 };
 
-constexpr float kScreenBeamOffsetStart = 5;  // less the laser rating
-constexpr float kMissileOffsetStart = 15;    // less the missile rating
-constexpr float kDamperOffsetStart = 10;     // less the missile rating
+constexpr float kSbOffsetStart = 5;        // less the laser rating
+constexpr float kMissileOffsetStart = 15;  // less the missile rating
+constexpr float kNudOffsetStart = 10;      // less the missile rating
 constexpr float kMissileSStep = 1;
 
 struct RowWithoutHead {
-  const char* head;  // the frame up to the double line and the tag
+  const char* tag;  // after the double line, with its divider
   float offset_start;
   float rating_taken_off;
 };
 
-// A row of the group without a weapon head: the head text, the nine cells and the
-// empty multiplier; the line end only in the document.
+// A row of the group without a weapon head: the frame and the tag, the nine cells and
+// the empty multiplier; the line end only in the document.
 void print_row_without_head(ships::Program& p, console::Console& c, const RowWithoutHead& row,
                             int first_place) {
-  write_card_text(p, c, row.head);
+  write_card_text(p, c, ROW_WITHOUT_HEAD + std::string(row.tag));
   end_step(c, first_place);
   p.row_offset = row.offset_start - row.rating_taken_off;
   end_step(c, first_place + 1);
@@ -81,13 +83,9 @@ void print_missile_group(ships::Program& p, console::Console& c) {
   const bool present = p.mes_rating != 0;
   end_step(c, kMissilePresent);
   if (!present) return;
-  print_row_without_head(
-      p, c, {"\xB3              \xB3       \xB3   \xB3   \xBA S/B \xB3", kScreenBeamOffsetStart, p.laser_rating},
-      kScreenBeamHead);
+  print_row_without_head(p, c, {" S/B \xB3", kSbOffsetStart, p.laser_rating}, kSbHead);
   print_missile_row(p, c);
-  print_row_without_head(
-      p, c, {"\xB3              \xB3       \xB3   \xB3   \xBA NuD \xB3", kDamperOffsetStart, p.mes_rating},
-      kDamperHead);
+  print_row_without_head(p, c, {" NuD \xB3", kNudOffsetStart, p.mes_rating}, kNudHead);
   p.weapon_rows = p.weapon_rows + 4;
   end_step(c, kMissileRowsCounted);
 }

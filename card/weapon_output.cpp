@@ -30,7 +30,9 @@ void write_card_fields(ships::Program& p, console::Console& c, const std::string
                        std::initializer_list<float> values, bool line_end) {
   std::string laid_out;
   int position = 0;
-  for (const float x : values) position = console::format_number_field(c.errors, format, position, x, laid_out);
+  for (const float x : values) {
+    position = console::format_number_field(c.errors, format, position, x, laid_out);
+  }
   write_card_text(p, c, laid_out, line_end);
 }
 

@@ -1,5 +1,5 @@
 // The constant tables behind the weapons table: the group base of particle
-// accelerators and meson guns by rating, the missile base, and the meson guns' digits
+// weapons and meson guns by rating, the missile base, and the meson guns' digits
 // for the factor cells of their MES and Con rows.
 //
 // A base is the to-hit number of a group before the ship's computer model is taken

@@ -40,15 +40,17 @@ enum TablePlace {
   kBottomRule,
 };
 
+// The evasion and the computer model in the header row.
+constexpr char HEADER_FIELDS[] = "\xB3 EVASION  +## \xB3 Batt. \xB3 S \xB3 L \xBA CM+#";
 constexpr long kTopRow = 9, kHeaderRow = 10, kFirstSeparatorRow = 11, kLastRow = 24;
 constexpr long kEdgeColumn = 80;
 constexpr float kColumnHeadings = 9;
-constexpr float kRowsAboveTable = 10;  // the card rows above the first separator, less one
+constexpr float kRowsAboveTable = 10;  // rows 1 to 10 stand above the first separator
 constexpr float kCodeLetterFrom = 10;  // a CT value below it shows no code letter
 
 void print_header_fields(ships::Program& p, console::Console& c) {
   const float evasion = (p.computer_model - p.size_modifier) + current_agility(p);
-  write_card_fields(p, c, "\xB3 EVASION  +## \xB3 Batt. \xB3 S \xB3 L \xBA CM+#", {evasion, p.computer_model});
+  write_card_fields(p, c, HEADER_FIELDS, {evasion, p.computer_model});
   end_step(c, kHeaderFields);
   for (p.header_column = 1; p.header_column <= kColumnHeadings; p.header_column += 1) {
     write_card_fields(p, c, "\xB3## ", {p.header_column});

@@ -148,7 +148,7 @@ class WeaponsTableTest : public ::testing::Test {
 
 // A cruiser with every weapon: hull M (21, battery factor .9), armor 6, computer model
 // 2, size modifier 0, agility 3. Lasers 5 (4 batteries), energy weapons 2 (2), a
-// particle spinal mount C = 12 (1), meson guns 3 (3) and missiles 6 (A = 10).
+// spinal particle weapon C = 12 (1), meson guns 3 (3) and missiles 6 (A = 10).
 ShipSetup every_weapon_ship() {
   ShipSetup s;
   s.profile = "CR-M324452-610000-52C36";
@@ -199,7 +199,7 @@ TEST_F(WeaponsTableTest, EveryWeaponInTheDocument) {
   EXPECT_TRUE(host.boxes().empty());
 }
 
-// The particle mount of that cruiser rated by the ship's own X value, 120: its
+// The particle weapon of that cruiser rated by the ship's own X value, 120: its
 // multiplier " x%110 │" makes the row 82 characters long. On the screen the row wraps,
 // every row under it moves down one, and the NuD row ends in column 80 of row 24 without
 // a line end, so the screen does not scroll and the bottom rule covers that row.
@@ -372,7 +372,7 @@ TEST_F(WeaponsTableTest, EnergyWeaponsWithoutLasers) {
 }
 
 // The particle group is there when it has batteries, whatever its rating; above 10 it
-// is a spinal mount. A rating of exactly 10 keeps the plain label and "x1".
+// is a spinal weapon. A rating of exactly 10 keeps the plain label and "x1".
 TEST_F(WeaponsTableTest, ParticleRows) {
   static const struct {
     char rating, batteries;

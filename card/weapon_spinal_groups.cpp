@@ -1,9 +1,12 @@
-// The particle accelerator and meson gun groups of the weapons table; a rating above
-// 10 names a spinal mount, which has its own label and a multiplier.
+// The particle and meson gun groups of the weapons table; a rating above 10 names a
+// spinal weapon, which has its own label and a multiplier.
+#include <string>
+
 #include "card/weapon_group_steps.h"
 #include "card/weapon_groups.h"
 #include "card/weapon_output.h"
 #include "card/weapon_row_pieces.h"
+#include "card/weapon_rules.h"
 #include "card/weapon_tables.h"
 #include "profile/profile_access.h"
 
@@ -14,7 +17,7 @@ namespace {
 namespace pos = profile::position;
 
 // Places of the steps of the particle and meson groups.
-enum MountGroupPlace {
+enum SpinalGroupPlace {
   kParticleCode = 520,  // four steps of the rating
   kParticleBase = 524,
   kParticleBatteries,
@@ -60,7 +63,7 @@ void print_particle_row(ships::Program& p, console::Console& c) {
 }
 
 void print_con_row(ships::Program& p, console::Console& c) {
-  write_card_text(p, c, "\xB3              \xB3       \xB3   \xB3   \xBA Con \xB3");
+  write_card_text(p, c, ROW_WITHOUT_HEAD + std::string(" Con \xB3"));
   end_step(c, kConHead);
   print_meson_cells(p, c, MesonRow::Con, kConCells);
   print_empty_multiplier(p, c, true, kConEnd);
