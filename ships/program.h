@@ -94,8 +94,6 @@ struct Program {
   float row_offset = 0, factor_column = 0, meson_column = 0, cell_value = 0;
   std::string digit_text;  // the meson digits of the factor column being written
   float table_bottom_row = 0;
-  float hull_factor = 0;    // written by print_card_header
-  float size_modifier = 0;  // written by print_card_header
 
   // Damage tables.
 
