@@ -86,6 +86,15 @@ struct Program {
   float blg_rating = 0;
 
   // Weapons table.
+  float header_column = 0;  // 1 to 9: the column heading being written
+  std::string laser_code, energy_code, particle_code, meson_code, missile_code;
+  float beam_base = 0, particle_base = 0, meson_base = 0, missile_base = 0;
+  float weapon_rows = 0;     // rows written below the header
+  std::string weapon_label;  // 12 characters and the code digit of the rating
+  float weapon_batt = 0, weapon_base = 0, s_value = 0, l_value = 0;
+  float row_offset = 0, factor_column = 0, meson_column = 0, cell_value = 0;
+  std::string digit_text;  // the meson digits of the factor column being written
+  float table_bottom_row = 0;
 
   // Damage tables.
   std::string no_effect_text;  // the entry of a result that does not apply
