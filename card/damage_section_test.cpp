@@ -152,7 +152,12 @@ TEST(DamageSection, ReadsWhatTheCardHeaderLeaves) {
   print_damage_section(run.p, run.c);
   EXPECT_TRUE(run.host.boxes().empty());
   const std::vector<std::string> lines = run.document_lines();
-  ASSERT_GE(lines.size(), 30u);
+  ASSERT_GE(lines.size(), 36u);
+  // The weapons table's bottom rule, ended by the section's first line end, and the
+  // damage box on the very next line.
+  EXPECT_EQ(lines[lines.size() - 36],
+            "└──────────────┴───────┴───┴───╨─────┴───┴───┴───┴───┴───┴───┴───┴───┴───┴─────┘\r\n");
+  EXPECT_EQ(lines[lines.size() - 35], DAMAGE_BOX[0] + "\r\n");
   const std::vector<std::string> closing(lines.end() - 30, lines.end());
   EXPECT_EQ(closing[0], "│  2 │ Weap-3 │CRITICAL│CRITICAL│ Comp-2 │CRITICAL│JDrive-2│CRITICAL│DESTROYED!│\r\n");
   const std::vector<std::string> after_box(closing.begin() + 12, closing.end());
