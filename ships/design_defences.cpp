@@ -4,6 +4,7 @@
 #include "console/number_conversion.h"
 #include "ships/design_codes.h"
 #include "ships/design_file.h"
+#include "ships/design_places.h"
 
 namespace ships {
 
@@ -11,7 +12,7 @@ namespace {
 
 // Place numbers of the steps, for the error box.
 enum DefenceStep {
-  kMesPair = 900,
+  kMesPair = design_place::DEFENCES,
   kNudPair,
   kBelowScreenTl,
   kMesNone,
@@ -40,7 +41,9 @@ enum DefenceStep {
   kLowBerthsPair,
   kDiscardPair,
   kCloseDesignFile,
+  kDefenceStepsEnd,
 };
+static_assert(kDefenceStepsEnd <= design_place::PROFILE);
 
 // Below this effective TL a ship has neither MES nor NuD.
 constexpr float SCREENS_TL = 12;

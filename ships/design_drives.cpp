@@ -5,6 +5,7 @@
 #include "console/screen.h"
 #include "ships/design_codes.h"
 #include "ships/design_file.h"
+#include "ships/design_places.h"
 
 namespace ships {
 
@@ -12,7 +13,7 @@ namespace {
 
 // Place numbers of the steps, for the error box.
 enum DriveStep {
-  kConfigPair = 820,
+  kConfigPair = design_place::DRIVES,
   kArmorPair,
   kArmorCode,
   kJdrivePair,
@@ -40,7 +41,9 @@ enum DriveStep {
   kComputerChar,
   kComputerEp,
   kComputerRow,
+  kDriveStepsEnd,
 };
+static_assert(kDriveStepsEnd <= design_place::WEAPONS);
 
 struct PplantLetter {
   char letter;

@@ -3,6 +3,7 @@
 #include "console/files.h"
 #include "console/screen.h"
 #include "ships/design_file.h"
+#include "ships/design_places.h"
 
 namespace ships {
 
@@ -10,7 +11,7 @@ namespace {
 
 // Place numbers of the steps, for the error box.
 enum HeaderStep {
-  kFileName = 800,
+  kFileName = design_place::HEADER,
   kOpenFile,
   kFlagPair,
   kCloseWithoutShip,
@@ -27,7 +28,9 @@ enum HeaderStep {
   kTonsPair,
   kCurrentTons,
   kHullSize,
+  kHeaderStepsEnd,
 };
+static_assert(kHeaderStepsEnd <= design_place::DRIVES);
 
 struct HullSizeLimit {
   float tons_below;

@@ -4,6 +4,7 @@
 
 #include "console/number_conversion.h"
 #include "ships/design_result.h"
+#include "ships/design_places.h"
 
 namespace ships {
 
@@ -11,12 +12,14 @@ namespace {
 
 // Place numbers of the steps, for the error box.
 enum ProfileStep {
-  kAgility = 940,
+  kAgility = design_place::PROFILE,
   kProfile,
   kBatteryLine,
   kAgilityAtLeastZero,
   kRecordAgilityAndEp,
+  kProfileStepsEnd,
 };
+static_assert(kProfileStepsEnd <= design_place::RESULT);
 
 // One piece of a designed line: a text the design left, or a fixed text.
 struct LinePiece {

@@ -6,6 +6,7 @@
 #include "card/stats_lines.h"
 #include "console/number_text.h"
 #include "console/screen.h"
+#include "ships/design_places.h"
 
 namespace ships {
 
@@ -13,7 +14,7 @@ namespace {
 
 // Place numbers of the steps, for the error box.
 enum ResultStep {
-  kEmptyRowBeforeProfile = 950,
+  kEmptyRowBeforeProfile = design_place::RESULT,
   kProfileRow,
   kBatteryRow,
   kEmptyRowBeforeEp,
@@ -28,7 +29,10 @@ enum ResultStep {
   kStatsClassTextWritten,
   kEmptyLineBeforeValues,
   kStatsValueLines,
+  kLastStatsValueLine = kStatsValueLines + 2,
+  kResultStepsEnd,
 };
+static_assert(kResultStepsEnd <= design_place::EXPORT);
 
 void print_number_item(console::Console& c, float x) { console::print_screen_item(c, console::number_to_text(x) + " "); }
 

@@ -5,6 +5,7 @@
 #include "console/number_conversion.h"
 #include "ships/design_codes.h"
 #include "ships/design_file.h"
+#include "ships/design_places.h"
 
 namespace ships {
 
@@ -12,7 +13,7 @@ namespace {
 
 // Place numbers of the steps, for the error box.
 enum WeaponStep {
-  kWeaponPairs = 850,
+  kWeaponPairs = design_place::WEAPONS,
   kLastWeaponPair = kWeaponPairs + 5,
   kLaserReset,
   kLaserCount,
@@ -50,7 +51,9 @@ enum WeaponStep {
   kMissileBatteries,
   kMissileCode,
   kMissileBatteryCode,
+  kWeaponStepsEnd,
 };
+static_assert(kWeaponStepsEnd <= design_place::DEFENCES);
 
 constexpr float Program::*WEAPON_PAIRS[] = {
     &Program::file_wpn_1, &Program::file_wpn_2, &Program::file_wpn_3,

@@ -8,6 +8,7 @@
 #include "console/files.h"
 #include "console/number_conversion.h"
 #include "console/number_text.h"
+#include "ships/design_places.h"
 
 namespace ships {
 
@@ -15,7 +16,7 @@ namespace {
 
 // Place numbers of the steps, for the error box.
 enum ExportStep {
-  kExportName = 980,
+  kExportName = design_place::EXPORT,
   kExportChannel,
   kOpenExport,
   kNameLine,
@@ -23,7 +24,9 @@ enum ExportStep {
   kBatteryLine,
   kNumbersLine,
   kCloseExport,
+  kExportStepsEnd,
 };
+static_assert(kExportStepsEnd <= design_place::END);
 
 // One item of an export line: a text field, or a number field written as its number
 // text and one blank.
