@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "app/run_program.h"
 #include "app/scenario_support.h"
@@ -16,9 +17,24 @@ namespace {
 
 constexpr const char* kOutputQuestion = " (S)creen Output or (D)ocument Output ?";
 
+// Runs a test in a fresh temporary folder, where the program reads SHIP.DAT and writes
+// its files. The folder's SHIP.DAT asks for no design, so the menu follows the load.
 class RoadTest : public ::testing::Test {
  protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/road_test_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder_ = pattern;
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(folder_);
+    std::ofstream(folder_ / "SHIP.DAT", std::ios::binary) << "Design this ship,N\r\n";
+  }
+  void TearDown() override {
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(folder_);
+  }
   ScriptedRun run;
+  std::filesystem::path folder_, previous_;
 };
 
 // The menu's first page pauses after 20 lines on row 24; the choice, the empty line and
@@ -120,22 +136,7 @@ TEST_F(RoadTest, AfterAScreenCardOtherKeysDrawItAgainAndTheBlankRestarts) {
   EXPECT_EQ(screen_row(run.console.page, 23), kOutputQuestion);
 }
 
-// Runs a test in a fresh temporary folder, where the program writes its files.
-class RoadInFolderTest : public RoadTest {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/road_test_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(folder_);
-  }
-  void TearDown() override {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(folder_);
-  }
-  std::filesystem::path folder_, previous_;
-};
+using RoadInFolderTest = RoadTest;
 
 // The keys that page through the menu to the line of the first ship whose stored name
 // carries the tag, worked out from the list, and that name.

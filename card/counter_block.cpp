@@ -22,8 +22,6 @@ enum Place {
   kValueLines = 750,  // one place per value line, 750 to 752
 };
 
-constexpr const char* STATS_HEADING = " VALDORIN / BRELLACOSTA Stats";
-
 constexpr StatsLine VALUE_LINES[] = {StatsLine::Beam, StatsLine::Missile, StatsLine::Screens};
 
 void write_empty_line(ships::Program& p, console::Console& c, int place) {

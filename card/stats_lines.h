@@ -12,6 +12,9 @@
 
 namespace card {
 
+// The heading above the counter values.
+inline constexpr char STATS_HEADING[] = " VALDORIN / BRELLACOSTA Stats";
+
 // The lines of the counter values, in the order they are written.
 enum class StatsLine { Class, Beam, Missile, Screens };
 

@@ -77,7 +77,7 @@ struct Program {
   float computer_fib = 0;
   std::string computer_text;
   std::string armor_code;
-  float computer_bonus = 0;  // written by the design from SHIP.DAT
+  float computer_bonus = 0;
 
   // Defence line and armor bar.
   float bar_double = 0, bar_single = 0;
@@ -110,8 +110,49 @@ struct Program {
   float movement_skill = 0, skill_bonus = 0, hexes_per_turn = 0;
 
   // Ship design from SHIP.DAT.
+  // The file and its header: record 0's class code, TL and hull.
+  std::string ship_file_name, file_caption, file_flag, design_class_code;
+  float tl_effective = 0;
+  // Configuration, drives, power plant and computer.
+  std::string design_config_code;
+  float design_jdrive_rating = 0, design_mdrive_rating = 0;
+  std::string design_jdrive_code, design_mdrive_code;
+  float design_pplant_letter_value = 0, design_pplant_rating = 0;
+  std::string design_pplant_code;
+  float design_ep_total = 0, design_ep_left = 0;
+  float comp_ep = 0;
+  std::string comp_char;
+  // Weapons: the file's weapon values and the factor and battery digits of each kind.
+  float file_wpn_1 = 0, file_wpn_2 = 0, file_wpn_3 = 0, file_wpn_4 = 0, file_wpn_5 = 0,
+        file_wpn_6 = 0;
+  float file_num_1 = 0, file_num_2 = 0, file_num_3 = 0, file_num_4 = 0, file_num_5 = 0,
+        file_num_6 = 0, file_num_7 = 0, file_num_8 = 0, file_num_9 = 0, file_num_10 = 0,
+        file_num_11 = 0, file_num_12 = 0, file_num_13 = 0, file_num_14 = 0, file_num_15 = 0,
+        file_num_16 = 0, file_num_17 = 0, file_num_18 = 0;
+  float design_laser_count = 0, design_laser_factor = 0;
+  std::string design_laser_code, design_laser_batt_code;
+  float design_sac_factor = 0, design_sac_batt = 0;
+  std::string design_sac_code, design_sac_batt_code;
+  float design_energy_count = 0, design_energy_ep_each = 0, design_energy_factor = 0;
+  std::string design_energy_code, design_energy_batt_code;
+  float design_particle_sum = 0, design_particle_ep = 0, design_particle_factor = 0;
+  std::string design_particle_code, design_particle_batt_code;
+  float design_ep_rate = 0, design_meson_factor = 0;
+  std::string design_meson_code, design_meson_batt_code;
+  float design_missile_factor = 0;
+  std::string design_missile_code, design_missile_batt_code;
+  // Defences, crew and agility.
+  std::string design_nud_code, design_blg_code;
+  float design_mes_factor = 0, design_mes_ep = 0, design_nud_factor = 0, design_nud_ep = 0;
+  float design_rep_count = 0, design_rep_factor = 0, design_rep_batt = 0;
+  std::string design_rep_code, design_rep_batt_code;
+  float design_crew_count = 0;
+  std::string design_crew_digits_code;
+  std::array<float, 1> file_discard{};  // pair 48 goes to element 0, read and not used
+  float design_agility = 0;
 
   // Text export of a designed ship.
+  std::string export_file_name;
 };
 
 }  // namespace ships

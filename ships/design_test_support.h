@@ -1,0 +1,84 @@
+// Helpers for the tests of the ship design: a console on a scripted host and a
+// program with its ship arrays made, run in a fresh temporary folder where a design
+// file can be written and opened as file 1.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "console/files.h"
+#include "console/scripted_host.h"
+#include "console/screen.h"
+#include "ships/program.h"
+
+namespace ships {
+
+class DesignBench : public ::testing::Test {
+ protected:
+  DesignBench() {
+    host.attach(c);
+    fresh_program();
+  }
+
+  // Every value 0 or empty again, with the ship arrays of 1001 entries.
+  void fresh_program() {
+    p = Program{};
+    p.ship_count = 1000;
+    for (auto* texts : {&p.ship_name, &p.ship_type, &p.ship_profile, &p.ship_batteries}) texts->assign(1001, {});
+    for (auto* numbers : {&p.ship_aux_value, &p.ship_tons, &p.ship_crew, &p.ship_tl, &p.ship_passengers,
+                          &p.ship_l_berths, &p.ship_cargo, &p.ship_fuel, &p.ship_ep, &p.ship_agility,
+                          &p.ship_troops, &p.ship_code_x, &p.ship_code_y, &p.ship_code_z}) {
+      numbers->assign(1001, 0.0f);
+    }
+  }
+  void SetUp() override {
+    char pattern[] = "/tmp/design_test_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder = pattern;
+    previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+  }
+  void TearDown() override {
+    console::close_all_files(c);
+    std::filesystem::current_path(previous);
+    std::filesystem::remove_all(folder);
+  }
+
+  // Writes SHIP.DAT with the bytes given.
+  void write_design_file(const std::string& bytes) {
+    std::ofstream(folder / "SHIP.DAT", std::ios::binary) << bytes;
+  }
+
+  // Writes the values as pairs, one pair a line with a caption of its own, and opens
+  // the file as file 1.
+  void open_values(const std::vector<std::string>& values) {
+    std::string bytes;
+    for (std::size_t i = 0; i < values.size(); ++i) bytes += "Value " + std::to_string(i + 1) + "," + values[i] + "\r\n";
+    write_design_file(bytes);
+    console::open_file(c, "SHIP.DAT", console::FileMode::Input, 1);
+  }
+
+  // The bytes of a file in the folder.
+  std::string file_bytes(const std::string& name) {
+    std::ifstream in(folder / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  std::string row(int r) {
+    std::string line = console::page_text_line(c.page, r);
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    return line;
+  }
+
+  console::ScriptedHost host;
+  console::Console c{host};
+  Program p;
+  std::filesystem::path folder, previous;
+};
+
+}  // namespace ships
