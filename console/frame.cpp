@@ -65,8 +65,13 @@ void FrameRenderer::update(const PageSnapshot& page, const FramePalette& palette
   const bool phase = blink_phase(frame_count);
   const bool everything = !drawn_once_ || palette_generation != drawn_generation_;
   const bool phase_changed = phase != drawn_phase_;
-  const int old_cursor = cursor_index(drawn_);
-  const int new_cursor = cursor_index(page);
+  // The cursor's cells count when the cursor moved or its underline came or went.
+  const bool old_line = drawn_.cursor_visible && drawn_phase_;
+  const bool new_line = page.cursor_visible && phase;
+  const bool cursor_changed = old_line != new_line || drawn_.cursor_row != page.cursor_row ||
+                              drawn_.cursor_column != page.cursor_column;
+  const int old_cursor = cursor_changed ? cursor_index(drawn_) : -1;
+  const int new_cursor = cursor_changed ? cursor_index(page) : -1;
   for (int i = 0; i < kPageCells; ++i) {
     const Cell cell = page.cells[i];
     if (everything || !(cell == drawn_.cells[i]) || (phase_changed && (cell.attribute & 0x80)) ||

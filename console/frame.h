@@ -53,8 +53,9 @@ struct RowSpan {
 
 // Keeps the frame as last drawn and redraws only what changed: the cells whose bytes
 // changed, the blinking cells when the blink phase changed, the old and the new cursor
-// cell, and every cell after a palette change (a new palette generation). The first
-// update draws everything.
+// cell when the cursor moved or its underline came or went, and every cell after a
+// palette change (a new palette generation). The first update draws everything; an
+// update that finds nothing changed redraws nothing.
 class FrameRenderer {
  public:
   FrameRenderer();

@@ -182,30 +182,39 @@ TEST(FrameRenderer, RedrawsOnlyChangedCellsAndTheCursorCells) {
   renderer.update(page, start_palette(), 0, 0);
   EXPECT_EQ(renderer.redrawn_cells(), kPageCells);
 
-  page.cells[cell_index(5, 10)] = Cell{'A', 0x07};
   renderer.update(page, start_palette(), 0, 1);
-  // The changed cell and the cursor's cell at (1, 1), old and new.
-  EXPECT_EQ(renderer.redrawn_cells(), 2);
+  EXPECT_EQ(renderer.redrawn_cells(), 0);
+
+  page.cells[cell_index(5, 10)] = Cell{'A', 0x07};
+  renderer.update(page, start_palette(), 0, 2);
+  EXPECT_EQ(renderer.redrawn_cells(), 1);
   EXPECT_EQ(renderer.redrawn()[4].first, 10);
   EXPECT_EQ(renderer.redrawn()[4].last, 10);
-  EXPECT_EQ(renderer.redrawn()[0].first, 1);
-  EXPECT_EQ(renderer.redrawn()[0].last, 1);
 
   page.cursor_row = 7;
   page.cursor_column = 30;
-  renderer.update(page, start_palette(), 0, 2);
+  renderer.update(page, start_palette(), 0, 3);
   EXPECT_EQ(renderer.redrawn_cells(), 2);  // old cursor (1, 1), new cursor (7, 30)
+  EXPECT_EQ(renderer.redrawn()[0].first, 1);
   EXPECT_EQ(renderer.redrawn()[6].first, 30);
+  EXPECT_EQ(renderer.redrawn()[6].last, 30);
+
+  page.cursor_visible = true;
+  renderer.update(page, start_palette(), 0, 8);  // the underline appears
+  EXPECT_EQ(renderer.redrawn_cells(), 1);
+  renderer.update(page, start_palette(), 0, 16);  // and goes with the phase
+  EXPECT_EQ(renderer.redrawn_cells(), 1);
+  page.cursor_visible = false;
 
   page.cells[cell_index(20, 1)] = Cell{'B', 0x87};
   page.cells[cell_index(20, 2)] = Cell{'C', 0x87};
-  renderer.update(page, start_palette(), 0, 3);
-  renderer.update(page, start_palette(), 0, 8);  // phase change: the two blinking cells
-  EXPECT_EQ(renderer.redrawn_cells(), 3);
+  renderer.update(page, start_palette(), 0, 17);
+  renderer.update(page, start_palette(), 0, 24);  // phase change: the two blinking cells
+  EXPECT_EQ(renderer.redrawn_cells(), 2);
   EXPECT_EQ(renderer.redrawn()[19].first, 1);
   EXPECT_EQ(renderer.redrawn()[19].last, 2);
 
-  renderer.update(page, start_palette(), 1, 9);  // new palette generation: everything
+  renderer.update(page, start_palette(), 1, 25);  // new palette generation: everything
   EXPECT_EQ(renderer.redrawn_cells(), kPageCells);
 }
 
