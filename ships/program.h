@@ -63,6 +63,20 @@ struct Program {
   float name_width = 0;
   std::string menu_name;
   float menu_choice = 0;
+
+  // Card header.
+
+  // Defence line and armor bar.
+
+  // Weapons table.
+
+  // Damage tables.
+
+  // Card title, movement and counter-value blocks.
+
+  // Ship design from SHIP.DAT.
+
+  // Text export of a designed ship.
 };
 
 }  // namespace ships

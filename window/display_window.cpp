@@ -137,8 +137,12 @@ void DisplayWindowState::pass() {
   x_keys.read([this](const console::KeyEvent& e) {
     if (!box) deliver(e);
   });
-  update_box();
-  if (++passes % 2 == 0) update_frame();
+  // The box first: a box that just came is then drawn over the page as it stood when
+  // the program asked for it.
+  if (++passes % 2 == 0) {
+    update_box();
+    update_frame();
+  }
 }
 
 void DisplayWindowState::update_frame() {

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "console/font.h"
-#include "window/cp437.h"
+#include "console/cp437.h"
 #include "window/frame_placement.h"
 
 extern char** environ;
@@ -166,7 +166,7 @@ std::string Screen::dump() const {
   for (int r = 1; r <= 25; ++r) {
     char number[8];
     std::snprintf(number, sizeof number, "%2d|", r);
-    out += number + window::utf8_from_cp437(row(r)) + "\n";
+    out += number + console::cp437_to_utf8(row(r)) + "\n";
   }
   return out;
 }
@@ -373,6 +373,20 @@ bool ProgramRun::answer_box(const std::string& title, bool yes, milliseconds tim
   type(yes ? "y" : "n");
   // The box is gone once its title is.
   return wait_for_screen([&](const Screen& s) { return !s.contains(title); }, timeout).has_value();
+}
+
+void ProgramRun::click(int row, int column) {
+  if (!find_window()) return;
+  XWindowAttributes a;
+  if (!XGetWindowAttributes(x_, window_, &a)) return;
+  const window::FramePlacement at = window::place_frame(a.width, a.height);
+  // The window sits at the screen's corner (find_window): its pixels are the screen's.
+  const int x = at.left + ((column - 1) * 8 + 4) * at.scale;
+  const int y = at.top + ((row - 1) * 16 + 8) * at.scale;
+  XTestFakeMotionEvent(x_, DefaultScreen(x_), x, y, 0);
+  XTestFakeButtonEvent(x_, 1, True, 0);
+  XTestFakeButtonEvent(x_, 1, False, 0);
+  XSync(x_, False);
 }
 
 void ProgramRun::resize(int width, int height) {

@@ -93,6 +93,8 @@ class ProgramRun {
   void type(const std::string& keys);
   // Presses and releases the key of an X keysym with the modifier keysyms held.
   void press(unsigned long keysym, std::initializer_list<unsigned long> modifiers = {});
+  // Clicks the left mouse button on page cell (row, column) as the window shows it now.
+  void click(int row, int column);
   // Waits for a box titled `title` and answers it with the key Y or N.
   bool answer_box(const std::string& title, bool yes, milliseconds timeout = kPatience);
 

@@ -3,7 +3,7 @@
 #include <GL/freeglut.h>
 #include <X11/keysym.h>
 
-#include "window/cp437.h"
+#include "console/cp437.h"
 
 namespace window {
 
@@ -94,9 +94,9 @@ KeyEvent control_character(unsigned char key, const KeyHeld& held) {
 std::optional<console::KeyEvent> key_event_for_character(unsigned char key, int modifiers,
                                                          const KeyHeld& held) {
   if (key >= 128) {
-    const auto byte = cp437_from_unicode(key);  // Latin-1: the byte is the character
-    if (!byte) return std::nullopt;
-    return with_modifiers(character(*byte), modifiers);
+    const int byte = console::cp437_from_code_point(key);  // Latin-1: the byte is the character
+    if (byte < 0) return std::nullopt;
+    return with_modifiers(character(static_cast<unsigned char>(byte)), modifiers);
   }
   if (modifiers & GLUT_ACTIVE_CTRL) {
     if (key < 32 || key == 127) return with_modifiers(control_character(key, held), modifiers);

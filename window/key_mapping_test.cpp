@@ -6,7 +6,6 @@
 
 #include <set>
 
-#include "window/cp437.h"
 
 namespace window {
 namespace {
@@ -131,19 +130,6 @@ TEST(KeyMapping, XKeysFreeglutDoesNotDeliver) {
   for (unsigned long keysym : {XK_a, XK_Return, XK_F1, XK_Tab, XK_BackSpace}) {
     EXPECT_FALSE(key_event_for_x_keysym(keysym, 0).has_value()) << keysym;
   }
-}
-
-TEST(Cp437, UnicodeAndCodePage437BothWays) {
-  struct Case {
-    char32_t unicode;
-    std::uint8_t byte;
-  } cases[] = {{U'A', 65}, {U'Ç', 128}, {U'ƒ', 159}, {U'░', 176}, {U'│', 179},
-               {U'┌', 218}, {U'█', 219}, {U'α', 224}, {U'π', 227}, {0x00A0, 255}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(cp437_from_unicode(c.unicode), std::optional<std::uint8_t>(c.byte));
-    EXPECT_EQ(unicode_from_cp437_upper(c.byte), c.unicode);
-  }
-  EXPECT_EQ(utf8_from_cp437("\xDA\xC4\xBF ok"), "┌─┐ ok");
 }
 
 }  // namespace

@@ -1,0 +1,215 @@
+#include "console/keyboard.h"
+
+#include <gtest/gtest.h>
+
+#include "console/screen.h"
+#include "console/scripted_host.h"
+
+namespace console {
+namespace {
+
+KeyEvent character(char ch, bool shift = false, bool ctrl = false, bool alt = false) {
+  return KeyEvent{static_cast<std::uint8_t>(ch), SpecialKey::None, shift, ctrl, alt};
+}
+KeyEvent special(SpecialKey key, bool shift = false, bool ctrl = false, bool alt = false) {
+  return KeyEvent{0, key, shift, ctrl, alt};
+}
+
+TEST(KeystrokeFor, KeyTable) {
+  struct Case {
+    const char* name;
+    KeyEvent event;
+    int character, scan;
+  } cases[] = {
+      {"a", character('a'), 'a', 30},
+      {"A with Shift", character('A', true), 'A', 30},
+      {"digit 5", character('5'), '5', 6},
+      {"blank", character(' '), ' ', 57},
+      {"Enter", special(SpecialKey::Enter), 13, 28},
+      {"Ctrl+Enter", special(SpecialKey::Enter, false, true), 10, 28},
+      {"Backspace", special(SpecialKey::Backspace), 8, 14},
+      {"Ctrl+Backspace", special(SpecialKey::Backspace, false, true), 127, 14},
+      {"Tab", special(SpecialKey::Tab), 9, 15},
+      {"Esc", special(SpecialKey::Escape), 27, 1},
+      {"Ctrl+A", character('a', false, true), 1, 30},
+      {"Ctrl+Z in capitals", character('Z', true, true), 26, 44},
+      {"F1", special(SpecialKey::F1), 0, 59},
+      {"F10", special(SpecialKey::F10), 0, 68},
+      {"F11", special(SpecialKey::F11), 0, 133},
+      {"F12", special(SpecialKey::F12), 0, 134},
+      {"Home", special(SpecialKey::Home), 0, 71},
+      {"Up", special(SpecialKey::Up), 0, 72},
+      {"Page Up", special(SpecialKey::PageUp), 0, 73},
+      {"Left", special(SpecialKey::Left), 0, 75},
+      {"Right", special(SpecialKey::Right), 0, 77},
+      {"End", special(SpecialKey::End), 0, 79},
+      {"Down", special(SpecialKey::Down), 0, 80},
+      {"Page Down", special(SpecialKey::PageDown), 0, 81},
+      {"Insert", special(SpecialKey::Insert), 0, 82},
+      {"Delete", special(SpecialKey::Delete), 0, 83},
+      {"Shift+Tab", special(SpecialKey::Tab, true), 0, 15},
+      {"Alt+A", character('a', false, false, true), 0, 30},
+      {"Alt+1", character('1', false, false, true), 0, 120},
+      {"Alt+0", character('0', false, false, true), 0, 129},
+      {"Alt+Backspace", special(SpecialKey::Backspace, false, false, true), 0, 14},
+      {"Shift+F1", special(SpecialKey::F1, true), 0, 84},
+      {"Ctrl+F1", special(SpecialKey::F1, false, true), 0, 94},
+      {"Alt+F1", special(SpecialKey::F1, false, false, true), 0, 104},
+      {"Alt before Ctrl before Shift", special(SpecialKey::F1, true, true, true), 0, 104},
+      {"Ctrl+Up", special(SpecialKey::Up, false, true), 0, 141},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.name);
+    Keystroke out;
+    ASSERT_TRUE(keystroke_for(k.event, out));
+    EXPECT_EQ(out.character, k.character);
+    EXPECT_EQ(out.scan, k.scan);
+  }
+}
+
+TEST(KeystrokeFor, KeysWithoutCodesQueueNothing) {
+  const KeyEvent none[] = {
+      special(SpecialKey::Shift), special(SpecialKey::Ctrl), special(SpecialKey::Alt),
+      special(SpecialKey::CapsLock), special(SpecialKey::NumLock), special(SpecialKey::ScrollLock),
+      character('5', false, true),
+  };
+  for (const auto& e : none) {
+    Keystroke out;
+    EXPECT_FALSE(keystroke_for(e, out));
+  }
+}
+
+class KeyboardTest : public ::testing::Test {
+ protected:
+  KeyboardTest() { host.attach(c); }
+  void press(const KeyEvent& e) { key_down_handler(e, c.keys, c.flags); }
+
+  ScriptedHost host;
+  Console c{host};
+};
+
+TEST_F(KeyboardTest, PollGivesNothingOneCharacterOrTwo) {
+  EXPECT_EQ(poll_key(c), "");
+  press(character('a'));
+  EXPECT_EQ(poll_key(c), "a");
+  press(special(SpecialKey::Up));
+  EXPECT_EQ(poll_key(c), std::string({'\0', '\x48'}));
+  EXPECT_EQ(poll_key(c), "");
+}
+
+TEST_F(KeyboardTest, SixteenthKeyIsLost) {
+  const std::string typed = "abcdefghijklmnop";
+  for (char ch : typed) press(character(ch));
+  std::string read;
+  for (std::string k; !(k = poll_key(c)).empty();) read += k;
+  EXPECT_EQ(read, typed.substr(0, 15));
+}
+
+TEST_F(KeyboardTest, PollGivesNothingWhileAnErrorIsPending) {
+  press(character('a'));
+  raise_runtime_error(c.errors, 52);
+  EXPECT_EQ(poll_key(c), "");
+  c.errors = {};
+  EXPECT_EQ(poll_key(c), "a");
+}
+
+TEST_F(KeyboardTest, ExitKeysSetTheExitRequestAndQueueNothing) {
+  const KeyEvent exits[] = {special(SpecialKey::Break, false, true),
+                            special(SpecialKey::ScrollLock, false, true),
+                            special(SpecialKey::F4, false, false, true)};
+  for (const auto& e : exits) {
+    c.flags.exit_request = false;
+    press(e);
+    EXPECT_TRUE(c.flags.exit_request.load());
+    EXPECT_TRUE(c.keys.empty());
+  }
+}
+
+TEST_F(KeyboardTest, PauseLastsUntilTheNextKeyWhichIsNotQueued) {
+  for (const auto& pause : {special(SpecialKey::Pause), special(SpecialKey::NumLock, false, true)}) {
+    press(pause);
+    EXPECT_TRUE(c.flags.pause.load());
+    press(character('x'));
+    EXPECT_FALSE(c.flags.pause.load());
+    EXPECT_TRUE(c.keys.empty());
+  }
+  press(character('y'));
+  EXPECT_EQ(poll_key(c), "y");
+}
+
+TEST(ErrorBoxText, TitleAndThreeLines) {
+  EXPECT_EQ(error_box_title(53), "Unhandled Error #53");
+  EXPECT_EQ(error_box_text(7, 53), "Line: 7 (in main module)\nFile not found\nContinue?");
+  EXPECT_EQ(error_box_text(12, 99), "Line: 12 (in main module)\nUnprintable error\nContinue?");
+}
+
+TEST(ErrorTexts, EveryNumberTheProgramCanMeet) {
+  struct Case {
+    int number;
+    const char* text;
+  } cases[] = {
+      {2, "Syntax error"}, {4, "Out of DATA"}, {5, "Illegal function call"}, {6, "Overflow"},
+      {7, "Out of memory"}, {9, "Subscript out of range"}, {52, "Bad file name or number"},
+      {53, "File not found"}, {54, "Bad file mode"}, {55, "File already open"},
+      {62, "Input past end of file"}, {68, "Device unavailable"}, {70, "Permission denied"},
+      {75, "Path/File access error"}, {76, "Path not found"}, {1, "Unprintable error"},
+  };
+  for (const auto& k : cases) EXPECT_STREQ(error_text(k.number), k.text) << k.number;
+}
+
+TEST_F(KeyboardTest, FirstErrorOfAStepIsReportedOnce) {
+  host.answer_boxes({true});
+  raise_runtime_error(c.errors, 53);
+  raise_runtime_error(c.errors, 52);
+  statement_event_check(c, 7);
+  ASSERT_EQ(host.boxes().size(), 1u);
+  EXPECT_EQ(host.boxes()[0].title, "Unhandled Error #53");
+  EXPECT_EQ(host.boxes()[0].text, "Line: 7 (in main module)\nFile not found\nContinue?");
+  EXPECT_FALSE(error_pending(c.errors));
+  statement_event_check(c, 8);
+  EXPECT_EQ(host.boxes().size(), 1u);
+}
+
+TEST_F(KeyboardTest, ZeroOrNegativeErrorNumberIsError5) {
+  raise_runtime_error(c.errors, 0);
+  EXPECT_EQ(c.errors.pending, 5);
+  c.errors = {};
+  raise_runtime_error(c.errors, -3);
+  EXPECT_EQ(c.errors.pending, 5);
+}
+
+TEST_F(KeyboardTest, NoInTheErrorBoxEndsTheProgram) {
+  host.answer_boxes({false});
+  raise_runtime_error(c.errors, 53);
+  EXPECT_THROW(statement_event_check(c, 7), ProgramHalt);
+  EXPECT_TRUE(c.flags.exit_request.load());
+  EXPECT_TRUE(c.flags.program_stopped.load());
+}
+
+TEST_F(KeyboardTest, StopFlagHaltsAtTheNextStepCheck) {
+  c.flags.stop = true;
+  EXPECT_THROW(statement_event_check(c, 1), ProgramHalt);
+  EXPECT_TRUE(c.flags.program_stopped.load());
+}
+
+TEST_F(KeyboardTest, FatalBoxEndsTheProgram) {
+  EXPECT_THROW(raise_fatal_error(c, FatalCause::ShipArraysOutOfMemory), ProgramHalt);
+  ASSERT_EQ(host.fatal_boxes().size(), 1u);
+  EXPECT_EQ(host.fatal_boxes()[0].title, "Critical Error #1");
+  EXPECT_EQ(host.fatal_boxes()[0].text, "Out of memory");
+}
+
+TEST_F(KeyboardTest, EndPromptWaitsForAKeyTypedAfterIt) {
+  c.page.set_cursor(10, 10);
+  // A key typed before the prompt is thrown away; the next one ends the program.
+  press(character('x'));
+  host.type("y");
+  EXPECT_THROW(end_program(c), ProgramHalt);
+  EXPECT_EQ(host.keys_left(), 0u);
+  EXPECT_TRUE(c.flags.exit_request.load());
+  EXPECT_EQ(page_text_line(c.page, 25), "Press any key to continue" + std::string(55, ' '));
+  EXPECT_EQ(c.page.cursor_row(), 25);
+}
+
+}  // namespace
+}  // namespace console

@@ -1,0 +1,43 @@
+// Reading one character of the current ship's profile string or battery line by its
+// position (counted from 1), and its value as a code digit. The current ship is the
+// record whose index is `ship_index`, rounded half to even.
+//
+// Profile positions: 1-2 class code, 4 hull size, 5 configuration, 6 J-Drive,
+// 7 M-Drive, 8 P-Plant, 9 computer, 10 crew digits, 12 armor, 13 SaC, 14 MES, 15 NuD,
+// 16 BlG, 17 REP, 19 Laser, 20 Energy weapon, 21 Particle, 22 Meson gun, 23 Missiles;
+// 3, 11 and 18 hold "-". The battery counts stand in the columns of their systems:
+// 13 SaC, 17 REP, 19 to 23 the weapons.
+#pragma once
+
+#include <string>
+
+#include "ships/program.h"
+
+namespace profile {
+
+namespace position {
+constexpr int HULL_SIZE = 4, CONFIGURATION = 5, JDRIVE = 6, MDRIVE = 7, PPLANT = 8,
+              COMPUTER = 9, CREW_DIGITS = 10, ARMOR = 12, SAC = 13, MES = 14, NUD = 15,
+              BLG = 16, REP = 17, LASER = 19, ENERGY = 20, PARTICLE = 21, MESON = 22,
+              MISSILE = 23;
+}  // namespace position
+
+// Character `position` of the current ship's profile: exactly one character, or the
+// empty text when the profile is shorter or the ship has no record.
+std::string profile_char(const ships::Program& p, int position);
+
+// Character `column` of the current ship's battery line, in the same way.
+std::string battery_char_at(const ships::Program& p, int column);
+
+// The class code: the first two characters of the profile, unchanged.
+std::string profile_class_code(const ships::Program& p);
+
+// Puts the character into `code_char`, decodes it and gives `code_value`.
+float decode_char(ships::Program& p, const std::string& character);
+
+// The decoded value of a profile position or a battery column, for the values that
+// keep no character of their own.
+float decode_profile_position(ships::Program& p, int position);
+float decode_battery_column(ships::Program& p, int column);
+
+}  // namespace profile

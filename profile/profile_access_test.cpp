@@ -1,0 +1,68 @@
+#include "profile/profile_access.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace profile {
+namespace {
+
+ships::Program program_with_ships() {
+  ships::Program p;
+  p.ship_profile.assign(1001, std::string());
+  p.ship_batteries.assign(1001, std::string());
+  p.ship_code_x.assign(1001, 0.0f);
+  p.ship_code_y.assign(1001, 0.0f);
+  p.ship_code_z.assign(1001, 0.0f);
+  return p;
+}
+
+TEST(ProfileAccess, OneCharacterOrTheEmptyText) {
+  ships::Program p = program_with_ships();
+  p.ship_profile[2] = "BB-C122241-530000-62002-X1";
+  p.ship_batteries[2] = std::string(12, ' ') + "2" + std::string(5, ' ') + "21  3";
+  p.ship_profile[3] = "CS-A1111";
+  p.ship_index = 2.5f;  // rounds half to even: record 2
+  static const struct {
+    int position;
+    const char* profile;
+    const char* battery;
+  } cases[] = {
+      {1, "B", " "},  {3, "-", " "},  {4, "C", " "},  {9, "4", " "},  {13, "3", "2"},
+      {19, "6", "2"}, {20, "2", "1"}, {22, "0", " "}, {23, "2", "3"}, {24, "-", ""},
+      {26, "1", ""},  {27, "", ""},   {0, "", ""},    {-1, "", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(profile_char(p, c.position), c.profile) << c.position;
+    EXPECT_EQ(battery_char_at(p, c.position), c.battery) << c.position;
+  }
+  EXPECT_EQ(profile_class_code(p), "BB");
+  p.ship_index = 3;
+  EXPECT_EQ(profile_char(p, 4), "A");
+  EXPECT_EQ(profile_char(p, 9), "");
+  p.ship_profile[3] = "C";
+  EXPECT_EQ(profile_class_code(p), "C");
+}
+
+TEST(ProfileAccess, DecodedPositionsAndColumns) {
+  ships::Program p = program_with_ships();
+  p.ship_profile[5] = "BB-X122241-530000-6";  // 19 characters
+  p.ship_batteries[5] = std::string(12, ' ') + "Z";
+  p.ship_code_x[5] = 4;
+  p.ship_code_z[5] = 7;
+  p.ship_index = 5;
+  EXPECT_EQ(decode_profile_position(p, position::HULL_SIZE), 4.0f);
+  EXPECT_EQ(p.code_char, "X");
+  EXPECT_EQ(decode_profile_position(p, position::ARMOR), 5.0f);
+  EXPECT_EQ(decode_profile_position(p, position::LASER), 6.0f);
+  EXPECT_EQ(decode_profile_position(p, position::PARTICLE), 0.0f);  // beyond the end
+  EXPECT_EQ(p.code_char, "");
+  EXPECT_EQ(decode_battery_column(p, position::SAC), 7.0f);
+  EXPECT_EQ(decode_battery_column(p, position::REP), 0.0f);
+  p.ship_index = 1001;  // no such record: every character is the empty text
+  EXPECT_EQ(profile_char(p, 1), "");
+  EXPECT_EQ(decode_profile_position(p, position::ARMOR), 0.0f);
+}
+
+}  // namespace
+}  // namespace profile
