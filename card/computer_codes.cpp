@@ -21,14 +21,14 @@ constexpr ComputerCodeRow COMPUTER_CODES[] = {
 
 ComputerCode computer_code_entry(const std::string& code) {
   if (code.size() == 1 && code[0] >= '1' && code[0] <= '9') {
-    return {"    " + code, static_cast<float>(code[0] - '0'), 0};
+    return {"    " + code, static_cast<float>(code[0] - '0'), 0, true};
   }
   if (code.size() == 1) {
     for (const auto& row : COMPUTER_CODES) {
-      if (row.code == code[0]) return {row.text, row.model, row.fib};
+      if (row.code == code[0]) return {row.text, row.model, row.fib, false};
     }
   }
-  return {"     ", 0, 0};
+  return {"     ", 0, 0, false};
 }
 
 }  // namespace card

@@ -11,6 +11,7 @@ struct ComputerCode {
   std::string text;  // the computer cell's text: "    4", "2 fib", or five blanks
   float model;       // the model from the table; 0 for an unlisted code
   float fib;         // 1 for a fib computer
+  bool digit;        // a digit "1" to "9": its model is its own, whatever the count
 };
 
 // The table's entry for a computer code: a digit "1" to "9" gives four blanks and the

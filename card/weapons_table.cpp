@@ -1,8 +1,127 @@
+// The weapons table of the data card: a box under the DEFENCE line with the evasion,
+// the computer model and the CT value in its header row, then one row group for each
+// weapon the ship carries, and a bottom rule. The same lines go to the document and to
+// the screen; on the screen four cursor moves place the table on rows 9 to 24.
 #include "card/data_card.h"
+#include "card/weapon_groups.h"
+#include "card/weapon_output.h"
+#include "card/weapon_row_pieces.h"
+#include "card/weapon_rules.h"
+#include "console/number_conversion.h"
+#include "profile/code_digit.h"
+#include "profile/profile_access.h"
 
 namespace card {
 
-// Drawn by the card rules; until they are built this part of the card is empty.
-void print_weapons_table(ships::Program&, console::Console&) {}
+namespace {
+
+using namespace weapons;
+
+// Places of the steps of the table's frame and header row.
+enum TablePlace {
+  kTopRuleCursor = 450,
+  kTopRule,
+  kHeaderFields,
+  kHeaderColumn,
+  kHeaderFrame,
+  kHullSizeCode,
+  kHullSizeDecode,
+  kHullSizeValue,
+  kCtValue,
+  kCtEncode,
+  kCtBlank,
+  kCtField,
+  kHeaderEdgeCursor,
+  kHeaderEdge,
+  kSeparatorCursor,
+  kBottomRow,
+  kBottomRowLowered,
+  kBottomCursor,
+  kBottomRule,
+};
+
+// The evasion and the computer model in the header row.
+constexpr char HEADER_FIELDS[] = "\xB3 EVASION  +## \xB3 Batt. \xB3 S \xB3 L \xBA CM+#";
+constexpr long kTopRow = 9, kHeaderRow = 10, kFirstSeparatorRow = 11, kLastRow = 24;
+constexpr long kEdgeColumn = 80;
+constexpr float kColumnHeadings = 9;
+constexpr float kRowsAboveTable = 10;  // rows 1 to 10 stand above the first separator
+constexpr float kCodeLetterFrom = 10;  // a CT value below it shows no code letter
+
+void print_header_fields(ships::Program& p, console::Console& c) {
+  const float evasion = (p.computer_model - p.size_modifier) + current_agility(p);
+  write_card_fields(p, c, HEADER_FIELDS, {evasion, p.computer_model});
+  end_step(c, kHeaderFields);
+  for (p.header_column = 1; p.header_column <= kColumnHeadings; p.header_column += 1) {
+    write_card_fields(p, c, "\xB3## ", {p.header_column});
+    end_step(c, kHeaderColumn);
+  }
+  write_card_text(p, c, p.frame_side);
+  end_step(c, kHeaderFrame);
+}
+
+// The CT value: the hull size and half the armor, with its code letter from 10 on.
+void work_out_ct_value(ships::Program& p, console::Console& c) {
+  p.hull_size_code = profile::profile_char(p, profile::position::HULL_SIZE);
+  end_step(c, kHullSizeCode);
+  p.code_char = p.hull_size_code;
+  profile::decode_code_char(p);
+  end_step(c, kHullSizeDecode);
+  p.hull_size_value = p.code_value;
+  end_step(c, kHullSizeValue);
+  p.code_value = p.hull_size_value + console::integer_part(p.armor_rating / 2.0f);
+  end_step(c, kCtValue);
+  profile::encode_code_char(p, c.errors);
+  end_step(c, kCtEncode);
+  if (p.code_value < kCodeLetterFrom) p.code_char.assign(1, ' ');
+  end_step(c, kCtBlank);
+}
+
+void print_table_head(ships::Program& p, console::Console& c) {
+  move_card_cursor(p, c, kTopRow, 1);
+  end_step(c, kTopRuleCursor);
+  write_card_text(p, c, weapons_rule(RuleKind::Top), true);
+  end_step(c, kTopRule);
+  print_header_fields(p, c);
+  work_out_ct_value(p, c);
+  write_card_fields(p, c, "CT##", {p.code_value});
+  write_card_text(p, c, p.code_char);
+  end_step(c, kCtField);
+  move_card_cursor(p, c, kHeaderRow, kEdgeColumn);
+  end_step(c, kHeaderEdgeCursor);
+  write_card_text(p, c, p.frame_side, true);
+  end_step(c, kHeaderEdge);
+  move_card_cursor(p, c, kFirstSeparatorRow, 1);
+  end_step(c, kSeparatorCursor);
+  print_weapon_separator(p, c);
+}
+
+// On the screen the bottom rule covers the last separator, or follows the missile
+// rows; in the document it follows the last line.
+void print_bottom_rule(ships::Program& p, console::Console& c) {
+  p.table_bottom_row = p.weapon_rows + kRowsAboveTable;
+  end_step(c, kBottomRow);
+  if (p.table_bottom_row > kLastRow) p.table_bottom_row = kLastRow;
+  end_step(c, kBottomRowLowered);
+  move_card_cursor(p, c, static_cast<long>(console::round_to_int64(p.table_bottom_row)), 1);
+  end_step(c, kBottomCursor);
+  const RulePieces rule = weapons_rule_pieces(RuleKind::Bottom);
+  write_card_text(p, c, rule.before);
+  write_card_text(p, c, rule.crossing);
+  write_card_text(p, c, rule.after);
+  end_step(c, kBottomRule);
+}
+
+}  // namespace
+
+void print_weapons_table(ships::Program& p, console::Console& c) {
+  print_table_head(p, c);
+  print_laser_group(p, c);
+  print_energy_group(p, c);
+  print_particle_group(p, c);
+  print_meson_group(p, c);
+  print_missile_group(p, c);
+  print_bottom_rule(p, c);
+}
 
 }  // namespace card

@@ -5,6 +5,7 @@
 // empty, every table empty.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -65,14 +66,48 @@ struct Program {
   float menu_choice = 0;
 
   // Card header.
+  float hull_factor = 0;
+  std::string configuration_text, type_text;
+  std::string card_line;
+  float pad_left = 0, pad_right = 0;
+  float crew_sections = 0, crew_per_section = 0;
+  std::string mdrive_code, jdrive_code, pplant_code;
+  float mdrive_rating = 0, jdrive_rating = 0, pplant_rating = 0;
+  float size_modifier = 0;
+  float computer_fib = 0;
+  std::string computer_text;
+  std::string armor_code;
+  float computer_bonus = 0;  // written by the design from SHIP.DAT
 
   // Defence line and armor bar.
+  float bar_double = 0, bar_single = 0;
+  std::string armor_bar;
+  std::string mes_code, nud_code, blg_code, sac_code, rep_code;
+  float blg_rating = 0;
 
   // Weapons table.
+  float header_column = 0;  // 1 to 9: the column heading being written
+  std::string laser_code, energy_code, particle_code, meson_code, missile_code;
+  float beam_base = 0, particle_base = 0, meson_base = 0, missile_base = 0;
+  float weapon_rows = 0;     // rows written below the header
+  std::string weapon_label;  // 12 characters and the code digit of the rating
+  float weapon_batt = 0, weapon_base = 0, s_value = 0, l_value = 0;
+  float row_offset = 0, factor_column = 0, meson_column = 0, cell_value = 0;
+  std::string digit_text;  // the meson digits of the factor column being written
+  float table_bottom_row = 0;
 
   // Damage tables.
+  std::string no_effect_text;  // the entry of a result that does not apply
+  std::array<std::string, 28> surface_damage_result, radiation_damage_result,
+      interior_explosion_result, critical_hit_result;  // rows 0 to 27
+  float damage_cell_width = 0;
+  float damage_row = 0;
+  float roll_2d6 = 0;
 
   // Card title, movement and counter-value blocks.
+  std::string card_title;
+  float centre_indent = 0;
+  float movement_skill = 0, skill_bonus = 0, hexes_per_turn = 0;
 
   // Ship design from SHIP.DAT.
 

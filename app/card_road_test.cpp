@@ -1,0 +1,64 @@
+// The card header on the road: the species tag that it takes off a ship's name for
+// good names the document that D writes after the screen card.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "app/run_program.h"
+#include "app/scenario_support.h"
+#include "ships/ship_loader.h"
+
+namespace app {
+namespace {
+
+// One tagged ship: its type begins with "Qor", so the list gives it the tag QOR-.
+const std::string ONE_TAGGED_SHIP =
+    "\"Emberwake\",\"Qor Raider\",\"RD-1111111-000000-00000-0\",0,400,\"                   \","
+    "10,12,0,0,20,40,0,2,0,0,0,0,"
+    "\"XXX\",";
+
+class CardRoadTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/card_road_test_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder_ = pattern;
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(folder_);
+  }
+  void TearDown() override {
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(folder_);
+  }
+  // Yes to the boxes of a missing ship design file, should they come.
+  CardRoadTest() { run.host.answer_boxes({true, true}); }
+  ScriptedRun run;
+  std::filesystem::path folder_, previous_;
+};
+
+TEST_F(CardRoadTest, DocumentAfterTheScreenCardIsNamedWithoutTheTag) {
+  run.host.type("1\rSD");
+  try {
+    run_road(run.program, run.console, ONE_TAGGED_SHIP);
+  } catch (const RestartRequest&) {
+  } catch (const console::ProgramHalt&) {
+  }
+  // Between the screen card and the key D the header had taken the tag off.
+  EXPECT_TRUE(std::filesystem::exists(folder_ / "Emberwake.DOC"));
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "QOR-Emberwake.DOC"));
+}
+
+TEST_F(CardRoadTest, DocumentAtTheQuestionKeepsTheTag) {
+  run.host.type("1\rD");
+  try {
+    run_road(run.program, run.console, ONE_TAGGED_SHIP);
+  } catch (const RestartRequest&) {
+  } catch (const console::ProgramHalt&) {
+  }
+  EXPECT_TRUE(std::filesystem::exists(folder_ / "QOR-Emberwake.DOC"));
+  EXPECT_EQ(run.program.ship_name[1], "Emberwake");
+}
+
+}  // namespace
+}  // namespace app

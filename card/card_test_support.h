@@ -1,0 +1,159 @@
+// Helpers for the tests of the card: a program with its ship arrays and frame strings,
+// one ship put into a record by hand, the card's output opened on the screen device
+// or as a document in a folder of the test's own, and the results read back: screen
+// rows as UTF-8 and the document's lines.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "console/cp437.h"
+#include "console/files.h"
+#include "console/scripted_host.h"
+#include "console/screen.h"
+#include "ships/program.h"
+
+namespace card {
+
+// The fields of one ship record that the card reads.
+struct CardShip {
+  std::string name = "Test Ship";
+  std::string type = "Courier";
+  std::string profile = "";
+  std::string batteries = "";
+  float tons = 500;
+  float crew = 5;
+  float tl = 10;
+  float passengers = 0;
+  float l_berths = 0;
+  float cargo = 0;
+  float fuel = 9;
+  float ep = 1;
+  float agility = 0;
+  float troops = 0;
+  float code_x = 0;
+};
+
+inline std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+
+// `n` times a character given in UTF-8 ("─").
+inline std::string times(int n, const std::string& character) {
+  std::string s;
+  for (int i = 0; i < n; ++i) s += character;
+  return s;
+}
+
+// A program and a console for one card. A test may hold several.
+struct CardBench {
+  static constexpr std::size_t kRecord = 7;
+
+  CardBench() {
+    host.attach(c);
+    for (auto* texts : {&p.ship_name, &p.ship_type, &p.ship_profile, &p.ship_batteries}) {
+      texts->assign(1001, std::string());
+    }
+    for (auto* numbers : {&p.ship_tons, &p.ship_crew, &p.ship_tl, &p.ship_passengers,
+                          &p.ship_l_berths, &p.ship_cargo, &p.ship_fuel, &p.ship_ep,
+                          &p.ship_agility, &p.ship_troops, &p.ship_code_x, &p.ship_code_y,
+                          &p.ship_code_z, &p.ship_aux_value}) {
+      numbers->assign(1001, 0.0f);
+    }
+    p.frame_top = "\xDA" + std::string(78, '\xC4') + "\xBF";
+    p.frame_rule = "\xC3" + std::string(78, '\xC4') + "\xB4";
+    p.frame_side = "\xB3";
+    p.ship_index = kRecord;
+    p.computer_count = 1;  // as the ship menu leaves it
+  }
+
+  CardBench(const CardBench&) = delete;
+  CardBench& operator=(const CardBench&) = delete;
+
+  ~CardBench() {
+    c.errors.pending = 0;
+    console::close_all_files(c);
+    if (!folder.empty()) {
+      std::filesystem::current_path(previous);
+      std::filesystem::remove_all(folder);
+    }
+  }
+
+  void put(const CardShip& s) {
+    p.ship_name[kRecord] = s.name;
+    p.ship_type[kRecord] = s.type;
+    p.ship_profile[kRecord] = s.profile;
+    p.ship_batteries[kRecord] = s.batteries;
+    p.ship_tons[kRecord] = s.tons;
+    p.ship_crew[kRecord] = s.crew;
+    p.ship_tl[kRecord] = s.tl;
+    p.ship_passengers[kRecord] = s.passengers;
+    p.ship_l_berths[kRecord] = s.l_berths;
+    p.ship_cargo[kRecord] = s.cargo;
+    p.ship_fuel[kRecord] = s.fuel;
+    p.ship_ep[kRecord] = s.ep;
+    p.ship_agility[kRecord] = s.agility;
+    p.ship_troops[kRecord] = s.troops;
+    p.ship_code_x[kRecord] = s.code_x;
+  }
+
+  // The output the road opens for a screen card, on a page just cleared.
+  void on_screen() {
+    p.output_channel = 2;
+    console::open_file(c, "SCRN:", console::FileMode::Output, 2);
+    console::set_text_colours(c, 0, 1);
+    console::clear_screen(c);
+    ASSERT_EQ(c.errors.pending, 0);
+  }
+
+  // The document file, opened as the key D opens it, in a folder of the test's own.
+  void in_document() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "datacard_card_XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    folder = pattern;
+    previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    p.output_channel = 1;
+    console::open_file(c, "CARD.DOC", console::FileMode::Output, 1);
+    ASSERT_EQ(c.errors.pending, 0);
+  }
+
+  // The document's bytes, with code page 437 shown as UTF-8 (CR and LF unchanged).
+  std::string document() {
+    console::close_file(c, 1);
+    std::ifstream in("CARD.DOC", std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return console::cp437_text_to_utf8(bytes);
+  }
+
+  // The document's lines, each with its line end, as UTF-8.
+  std::vector<std::string> document_lines() {
+    const std::string text = document();
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+      const std::size_t end = text.find("\r\n", start);
+      const std::size_t stop = end == std::string::npos ? text.size() : end + 2;
+      lines.push_back(text.substr(start, stop - start));
+      start = stop;
+    }
+    return lines;
+  }
+
+  // Row r of the screen, all 80 characters, as UTF-8.
+  std::string row(int r) const { return console::page_text_line(c.page, r); }
+
+  console::ScriptedHost host;
+  console::Console c{host};
+  ships::Program p;
+  std::filesystem::path folder;
+  std::filesystem::path previous;
+};
+
+class CardTest : public ::testing::Test, public CardBench {};
+
+}  // namespace card

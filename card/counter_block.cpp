@@ -1,0 +1,63 @@
+#include "card/counter_block.h"
+
+#include "card/compute_stats.h"
+#include "card/card_writes.h"
+#include "card/stats_lines.h"
+
+namespace card {
+
+namespace {
+
+enum Place {
+  kCounterValues = 740,
+  kEndOfMovementLine,
+  kFirstEmptyLine,
+  kSecondEmptyLine,
+  kStatsHeading,
+  kEmptyLineAfterHeading,
+  kClassField,
+  kClassText,
+  kClassTextWritten,
+  kEmptyLineAfterClass,
+  kValueLines = 750,  // one place per value line, 750 to 752
+};
+
+constexpr const char* STATS_HEADING = " VALDORIN / BRELLACOSTA Stats";
+
+constexpr StatsLine VALUE_LINES[] = {StatsLine::Beam, StatsLine::Missile, StatsLine::Screens};
+
+void write_empty_line(ships::Program& p, console::Console& c, int place) {
+  write_text(p, c, "", true);
+  console::statement_event_check(c, place);
+}
+
+void write_class_line(ships::Program& p, console::Console& c) {
+  write_text(p, c, stats_line_text(c.errors, p, StatsLine::Class));
+  console::statement_event_check(c, kClassField);
+  choose_stats_class_text(p);
+  console::statement_event_check(c, kClassText);
+  write_text(p, c, p.stats_class_text, true);
+  console::statement_event_check(c, kClassTextWritten);
+}
+
+}  // namespace
+
+void print_stats_block(ships::Program& p, console::Console& c) {
+  compute_stats(p, c.errors);
+  console::statement_event_check(c, kCounterValues);
+  write_empty_line(p, c, kEndOfMovementLine);
+  write_empty_line(p, c, kFirstEmptyLine);
+  write_empty_line(p, c, kSecondEmptyLine);
+  write_text(p, c, STATS_HEADING, true);
+  console::statement_event_check(c, kStatsHeading);
+  write_empty_line(p, c, kEmptyLineAfterHeading);
+  write_class_line(p, c);
+  write_empty_line(p, c, kEmptyLineAfterClass);
+  int place = kValueLines;
+  for (StatsLine line : VALUE_LINES) {
+    write_text(p, c, stats_line_text(c.errors, p, line), true);
+    console::statement_event_check(c, place++);
+  }
+}
+
+}  // namespace card

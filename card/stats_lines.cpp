@@ -1,0 +1,35 @@
+#include "card/stats_lines.h"
+
+#include "card/compute_stats.h"
+#include "console/number_field.h"
+
+namespace card {
+
+namespace {
+
+struct StatsLineFormat {
+  StatsLine line;
+  const char* format;
+  float ships::Program::*value;
+};
+
+constexpr StatsLineFormat STATS_LINE_FORMATS[] = {
+    {StatsLine::Class, " Class   : #", &ships::Program::stats_class},
+    {StatsLine::Beam, " BEAM    :##", &ships::Program::stats_beam},
+    {StatsLine::Missile, " MISSILE :##", &ships::Program::stats_missile},
+    {StatsLine::Screens, " SREENS  :##", &ships::Program::stats_screens},
+};
+
+}  // namespace
+
+std::string stats_line_text(console::ErrorState& errors, const ships::Program& p, StatsLine line) {
+  std::string text;
+  for (const StatsLineFormat& f : STATS_LINE_FORMATS) {
+    if (f.line == line) console::format_number_field(errors, f.format, 0, p.*f.value, text);
+  }
+  return text;
+}
+
+void choose_stats_class_text(ships::Program& p) { p.stats_class_text = stats_class_row(p.current_tons).text; }
+
+}  // namespace card

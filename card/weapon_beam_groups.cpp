@@ -1,0 +1,93 @@
+// The laser and energy weapon groups of the weapons table.
+#include "card/weapon_group_steps.h"
+#include "card/weapon_groups.h"
+#include "card/weapon_output.h"
+#include "card/weapon_row_pieces.h"
+#include "console/number_conversion.h"
+#include "profile/profile_access.h"
+
+namespace card::weapons {
+
+namespace {
+
+namespace pos = profile::position;
+
+// Places of the steps of the laser and energy groups.
+enum BeamGroupPlace {
+  kLaserCode = 480,  // four steps of the rating
+  kBeamBase = 484,
+  kLaserBatteries,
+  kWeaponRowsStart,
+  kLaserPresent,
+  kLaserRow,  // five steps of the row values
+  kLaserTag = 493,
+  kLaserOffset,
+  kLaserCell,
+  kLaserMultiplier,
+  kLaserRowsCounted,
+  kEnergyCode = 500,  // four steps of the rating
+  kEnergyBatteries = 504,
+  kEnergyPresent,
+  kEnergyRow,  // five steps of the row values
+  kEnergyTag = 511,
+  kEnergyOffset,
+  kEnergyCell,
+  kEnergyMultiplier,
+  kEnergyRowsCounted,
+};
+
+constexpr float kBeamBaseStart = 8;   // less half the laser rating
+constexpr float kBeamOffsetStart = 6;  // less the rating: the row's factor constant
+constexpr float kEnergySStep = -2;
+constexpr float kEnergyLStep = -999;  // an energy weapon has no long range: " X"
+constexpr float kEnergyCellStep = 2;
+
+void read_lasers(ships::Program& p, console::Console& c) {
+  read_weapon_rating(p, c, pos::LASER, p.laser_code, p.laser_rating, kLaserCode);
+  p.beam_base = kBeamBaseStart - console::integer_part(p.laser_rating / 2.0f);
+  end_step(c, kBeamBase);
+  decode_weapon_batteries(p, c, pos::LASER, kLaserBatteries);
+  p.weapon_rows = 1;
+  end_step(c, kWeaponRowsStart);
+}
+
+// The tag, the nine cells and the multiplier of a beam weapon row, then the separator.
+void finish_beam_row(ships::Program& p, console::Console& c, float rating, float cell_step,
+                     int first_place) {
+  write_card_text(p, c, " SaC \xB3");
+  end_step(c, first_place);
+  p.row_offset = kBeamOffsetStart - rating;
+  end_step(c, first_place + 1);
+  print_offset_cells(p, c, cell_step, first_place + 2);
+  write_card_text(p, c, "  x1 \xB3", true);
+  end_step(c, first_place + 3);
+  print_weapon_separator(p, c);
+  p.weapon_rows = p.weapon_rows + 2;
+  end_step(c, first_place + 4);
+}
+
+}  // namespace
+
+void print_laser_group(ships::Program& p, console::Console& c) {
+  read_lasers(p, c);
+  const bool present = p.laser_rating != 0;
+  end_step(c, kLaserPresent);
+  if (!present) return;
+  set_weapon_row(p, c, {" Laser      ", p.laser_code, p.beam_base, 0, 1}, kLaserRow);
+  print_weapon_row_head(p, c);
+  finish_beam_row(p, c, p.laser_rating, 0, kLaserTag);
+}
+
+void print_energy_group(ships::Program& p, console::Console& c) {
+  read_weapon_rating(p, c, pos::ENERGY, p.energy_code, p.energy_rating, kEnergyCode);
+  decode_weapon_batteries(p, c, pos::ENERGY, kEnergyBatteries);
+  const bool present = p.energy_rating != 0;
+  end_step(c, kEnergyPresent);
+  if (!present) return;
+  set_weapon_row(p, c, {" Energy     ", p.energy_code, p.beam_base, kEnergySStep, kEnergyLStep},
+                 kEnergyRow);
+  print_weapon_row_head(p, c);
+  finish_beam_row(p, c, p.energy_rating, kEnergyCellStep, kEnergyTag);
+}
+
+}  // namespace card::weapons

@@ -1,0 +1,93 @@
+// The missile group of the weapons table: the S/B row, the missile row and the NuD
+// row. It is the last group and has no separator after it.
+#include <string>
+
+#include "card/weapon_group_steps.h"
+#include "card/weapon_groups.h"
+#include "card/weapon_output.h"
+#include "card/weapon_row_pieces.h"
+#include "card/weapon_rules.h"
+#include "card/weapon_tables.h"
+#include "profile/profile_access.h"
+
+namespace card::weapons {
+
+namespace {
+
+namespace pos = profile::position;
+
+// Places of the steps of the missile group.
+enum MissileGroupPlace {
+  kMissileCode = 565,  // four steps of the rating
+  kMissileBase = 569,
+  kMissileBatteries,
+  kMissilePresent,
+  kSbHead,
+  kSbOffset,
+  kSbCells,
+  kSbEnd,
+  kMissileRow,  // five steps of the row values
+  kMissileTag = 581,
+  kMissileOffset,
+  kMissileCells,
+  kMissileMultiplier,
+  kNudHead,
+  kNudOffset,
+  kNudCells,
+  kNudEnd,
+  kMissileRowsCounted,
+};
+
+constexpr float kSbOffsetStart = 5;        // less the laser rating
+constexpr float kMissileOffsetStart = 15;  // less the missile rating
+constexpr float kNudOffsetStart = 10;      // less the missile rating
+constexpr float kMissileSStep = 1;
+
+struct RowWithoutHead {
+  const char* tag;  // after the double line, with its divider
+  float offset_start;
+  float rating_taken_off;
+};
+
+// A row of the group without a weapon head: the frame and the tag, the nine cells and
+// the empty multiplier; the line end only in the document.
+void print_row_without_head(ships::Program& p, console::Console& c, const RowWithoutHead& row,
+                            int first_place) {
+  write_card_text(p, c, ROW_WITHOUT_HEAD + std::string(row.tag));
+  end_step(c, first_place);
+  p.row_offset = row.offset_start - row.rating_taken_off;
+  end_step(c, first_place + 1);
+  print_offset_cells(p, c, 0, first_place + 2);
+  print_empty_multiplier(p, c, !card_on_screen(p), first_place + 3);
+}
+
+void print_missile_row(ships::Program& p, console::Console& c) {
+  set_weapon_row(p, c, {" Missiles   ", p.missile_code, p.missile_base, kMissileSStep, 0}, kMissileRow);
+  print_weapon_row_head(p, c);
+  write_card_text(p, c, " REP \xB3");
+  end_step(c, kMissileTag);
+  p.row_offset = kMissileOffsetStart - p.mes_rating;
+  end_step(c, kMissileOffset);
+  print_offset_cells(p, c, 0, kMissileCells);
+  write_card_text(p, c, "  x1 \xB3", !card_on_screen(p));
+  end_step(c, kMissileMultiplier);
+}
+
+}  // namespace
+
+void print_missile_group(ships::Program& p, console::Console& c) {
+  read_weapon_rating(p, c, pos::MISSILE, p.missile_code, p.mes_rating, kMissileCode);
+  p.missile_base = missile_base_for(c.errors, p.mes_rating);
+  end_step(c, kMissileBase);
+  decode_weapon_batteries(p, c, pos::MISSILE, kMissileBatteries);
+  const bool present = p.mes_rating != 0;
+  end_step(c, kMissilePresent);
+  if (!present) return;
+  print_row_without_head(p, c, {" S/B \xB3", kSbOffsetStart, p.laser_rating}, kSbHead);
+  print_missile_row(p, c);
+  print_row_without_head(p, c, {" NuD \xB3", kNudOffsetStart, p.mes_rating}, kNudHead);
+  p.weapon_rows = p.weapon_rows + 4;
+  end_step(c, kMissileRowsCounted);
+}
+
+}  // namespace card::weapons

@@ -1,0 +1,59 @@
+#include "card/weapon_row_pieces.h"
+
+#include "card/weapon_output.h"
+#include "card/weapon_rules.h"
+
+namespace card::weapons {
+
+namespace {
+
+// Places of the steps of the row pieces.
+enum RowPiecePlace {
+  kHeadLabel = 590,
+  kHeadCountAndS,
+  kHeadL,
+  kHeadDoubleLine,
+  kFactorCell,
+  kSeparator,
+};
+
+constexpr float kLowestShownL = -20;   // below it the L value shows as " X"
+constexpr float kLowestNarrowCell = -10;  // from it down a cell takes three positions
+
+}  // namespace
+
+void print_weapon_row_head(ships::Program& p, console::Console& c) {
+  write_card_text(p, c, p.frame_side);
+  write_card_text(p, c, p.weapon_label);
+  write_card_text(p, c, " ");
+  end_step(c, kHeadLabel);
+  write_card_fields(p, c, "\xB3####   \xB3## ", {p.weapon_batt, p.s_value});
+  end_step(c, kHeadCountAndS);
+  if (p.l_value < kLowestShownL) {
+    write_card_text(p, c, "\xB3 X ");
+  } else {
+    write_card_fields(p, c, "\xB3## ", {p.l_value});
+  }
+  end_step(c, kHeadL);
+  write_card_text(p, c, std::string(1, kDoubleBar));
+  end_step(c, kHeadDoubleLine);
+}
+
+void print_factor_cell(ships::Program& p, console::Console& c) {
+  if (p.cell_value > kLowestNarrowCell) {
+    write_card_fields(p, c, "## \xB3", {p.cell_value});
+  } else {
+    write_card_fields(p, c, "###\xB3", {p.cell_value});
+  }
+  end_step(c, kFactorCell);
+}
+
+void print_weapon_separator(ships::Program& p, console::Console& c) {
+  const RulePieces rule = weapons_rule_pieces(RuleKind::Separator);
+  write_card_text(p, c, rule.before);
+  write_card_text(p, c, rule.crossing);
+  write_card_text(p, c, rule.after, true);
+  end_step(c, kSeparator);
+}
+
+}  // namespace card::weapons

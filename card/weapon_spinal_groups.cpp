@@ -1,0 +1,113 @@
+// The particle and meson gun groups of the weapons table; a rating above 10 names a
+// spinal weapon, which has its own label and a multiplier.
+#include <string>
+
+#include "card/weapon_group_steps.h"
+#include "card/weapon_groups.h"
+#include "card/weapon_output.h"
+#include "card/weapon_row_pieces.h"
+#include "card/weapon_rules.h"
+#include "card/weapon_tables.h"
+#include "profile/profile_access.h"
+
+namespace card::weapons {
+
+namespace {
+
+namespace pos = profile::position;
+
+// Places of the steps of the particle and meson groups.
+enum SpinalGroupPlace {
+  kParticleCode = 520,  // four steps of the rating
+  kParticleBase = 524,
+  kParticleBatteries,
+  kParticlePresent,
+  kParticleLabel,
+  kParticleRow,  // five steps of the row values
+  kParticleTagAndCells = 533,
+  kParticleMultiplier,
+  kParticleRowsCounted,
+  kMesonCode = 540,  // four steps of the rating
+  kMesonPresent = 544,
+  kMesonBase,
+  kMesonBatteries,
+  kMesonLabel,
+  kMesonRow,  // five steps of the row values
+  kMesonTag = 553,
+  kMesonCells,  // two steps per cell
+  kMesonMultiplier = 556,
+  kConHead,
+  kConCells,  // two steps per cell
+  kConEnd = 560,
+  kMesonRowsCounted,
+};
+
+constexpr float kLargestPlainRating = 10;
+constexpr float kMesonSStep = -2;
+constexpr int kFactorColumns = 9;
+
+const char* particle_label(float rating) {
+  return rating > kLargestPlainRating ? " PA Spinal  " : " Particle   ";
+}
+
+const char* meson_label(float rating) {
+  return rating > kLargestPlainRating ? " ME Spinal  " : " Meson Gun  ";
+}
+
+void print_particle_row(ships::Program& p, console::Console& c) {
+  print_weapon_row_head(p, c);
+  write_card_text(p, c, "  -  \xB3");
+  for (int column = 1; column <= kFactorColumns; ++column) write_card_text(p, c, " - \xB3");
+  end_step(c, kParticleTagAndCells);
+  print_spinal_multiplier(p, c, p.particle_rating, kParticleMultiplier);
+}
+
+void print_con_row(ships::Program& p, console::Console& c) {
+  write_card_text(p, c, ROW_WITHOUT_HEAD + std::string(" Con \xB3"));
+  end_step(c, kConHead);
+  print_meson_cells(p, c, MesonRow::Con, kConCells);
+  print_empty_multiplier(p, c, true, kConEnd);
+}
+
+}  // namespace
+
+void print_particle_group(ships::Program& p, console::Console& c) {
+  read_weapon_rating(p, c, pos::PARTICLE, p.particle_code, p.particle_rating, kParticleCode);
+  p.particle_base = particle_base_for(p.particle_rating);
+  end_step(c, kParticleBase);
+  decode_weapon_batteries(p, c, pos::PARTICLE, kParticleBatteries);
+  const bool present = p.code_value != 0;
+  end_step(c, kParticlePresent);
+  if (!present) return;
+  const char* label = particle_label(p.particle_rating);
+  end_step(c, kParticleLabel);
+  set_weapon_row(p, c, {label, p.particle_code, p.particle_base, 0, 0}, kParticleRow);
+  print_particle_row(p, c);
+  print_weapon_separator(p, c);
+  p.weapon_rows = p.weapon_rows + 2;
+  end_step(c, kParticleRowsCounted);
+}
+
+void print_meson_group(ships::Program& p, console::Console& c) {
+  read_weapon_rating(p, c, pos::MESON, p.meson_code, p.meson_rating, kMesonCode);
+  const bool present = p.meson_rating != 0;
+  end_step(c, kMesonPresent);
+  if (!present) return;
+  p.meson_base = meson_base_for(p.meson_rating);
+  end_step(c, kMesonBase);
+  decode_weapon_batteries(p, c, pos::MESON, kMesonBatteries);
+  const char* label = meson_label(p.meson_rating);
+  end_step(c, kMesonLabel);
+  set_weapon_row(p, c, {label, p.meson_code, p.meson_base, kMesonSStep, 0}, kMesonRow);
+  print_weapon_row_head(p, c);
+  write_card_text(p, c, " MES \xB3");
+  end_step(c, kMesonTag);
+  print_meson_cells(p, c, MesonRow::Mes, kMesonCells);
+  print_spinal_multiplier(p, c, p.meson_rating, kMesonMultiplier);
+  print_con_row(p, c);
+  print_weapon_separator(p, c);
+  p.weapon_rows = p.weapon_rows + 3;
+  end_step(c, kMesonRowsCounted);
+}
+
+}  // namespace card::weapons
