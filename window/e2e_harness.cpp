@@ -1,0 +1,411 @@
+#include "window/e2e_harness.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <vector>
+
+#include "console/font.h"
+#include "console/cp437.h"
+#include "window/frame_placement.h"
+
+extern char** environ;
+
+namespace e2e {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void nap_ms(long ms) {
+  struct timespec t{ms / 1000, (ms % 1000) * 1'000'000};
+  nanosleep(&t, nullptr);
+}
+
+pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>& extra_env,
+            const std::string& folder, bool quiet = false) {
+  std::vector<std::string> env;
+  for (char** e = environ; *e; ++e) {
+    if (std::string(*e).rfind("DISPLAY=", 0) != 0) env.emplace_back(*e);
+  }
+  env.insert(env.end(), extra_env.begin(), extra_env.end());
+  std::vector<char*> argv, envp;
+  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
+  envp.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+  const int null_fd = open("/dev/null", O_RDONLY);
+  posix_spawn_file_actions_adddup2(&actions, null_fd, 0);
+  if (quiet) posix_spawn_file_actions_adddup2(&actions, null_fd, 2);
+  pid_t pid = -1;
+  const int rc = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+  posix_spawn_file_actions_destroy(&actions);
+  close(null_fd);
+  return rc == 0 ? pid : -1;
+}
+
+// The glyph each 16-row pattern shows; where glyphs share a pattern, printable ASCII
+// wins over the rest and a lower code over a higher one.
+const std::map<std::array<std::uint8_t, 16>, std::uint8_t>& glyph_patterns() {
+  static const auto table = [] {
+    std::map<std::array<std::uint8_t, 16>, std::uint8_t> t;
+    auto rank = [](int code) { return (code >= 32 && code < 127) ? code : code + 1000; };
+    for (int code = 0; code < 256; ++code) {
+      std::array<std::uint8_t, 16> rows;
+      for (int y = 0; y < 16; ++y) rows[y] = console::VGA_GLYPH_ROWS[code * 16 + y];
+      auto [it, added] = t.emplace(rows, static_cast<std::uint8_t>(code));
+      if (!added && rank(code) < rank(it->second)) it->second = static_cast<std::uint8_t>(code);
+    }
+    return t;
+  }();
+  return table;
+}
+
+std::optional<std::uint8_t> match_glyph(const std::array<std::uint8_t, 16>& rows) {
+  const auto& table = glyph_patterns();
+  if (auto it = table.find(rows); it != table.end()) return it->second;
+  // The cursor's underline on row 14: match the other rows.
+  for (int code = 32; code < 256 + 32; ++code) {
+    const int c = code % 256;
+    bool same = true;
+    for (int y = 0; y < 16 && same; ++y) {
+      if (y != 14 && console::VGA_GLYPH_ROWS[c * 16 + y] != rows[y]) same = false;
+    }
+    if (same) return static_cast<std::uint8_t>(c);
+  }
+  return std::nullopt;
+}
+
+void decode_cell(const std::uint32_t* pixels, int width, int height,
+                 const window::FramePlacement& at, int row, int column, Screen& s) {
+  std::uint32_t colours[8 * 16];
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 8; ++x) {
+      const int wx = at.left + ((column * 8 + x) * at.scale) + at.scale / 2;
+      const int wy = at.top + ((row * 16 + y) * at.scale) + at.scale / 2;
+      colours[y * 8 + x] =
+          (wx >= 0 && wy >= 0 && wx < width && wy < height) ? pixels[wy * width + wx] : 0;
+    }
+  }
+  // The background is the colour of the cell's top left pixel unless only the other
+  // assignment matches a glyph.
+  const std::uint32_t first = colours[0];
+  std::optional<std::uint32_t> second;
+  bool more = false;
+  for (std::uint32_t c : colours) {
+    if (c == first) continue;
+    if (!second) second = c;
+    else if (c != *second) more = true;
+  }
+  s.background[row][column] = first;
+  s.foreground[row][column] = first;
+  if (!second) {
+    s.lines[row][column] = ' ';
+    return;
+  }
+  if (more) {
+    s.lines[row][column] = '?';
+    return;
+  }
+  for (const auto& [fg, bg] : {std::pair{*second, first}, std::pair{first, *second}}) {
+    std::array<std::uint8_t, 16> rows{};
+    for (int y = 0; y < 16; ++y) {
+      for (int x = 0; x < 8; ++x) {
+        if (colours[y * 8 + x] == fg) rows[y] |= static_cast<std::uint8_t>(0x80 >> x);
+      }
+    }
+    if (const auto code = match_glyph(rows)) {
+      s.lines[row][column] = static_cast<char>(*code);
+      s.foreground[row][column] = fg;
+      s.background[row][column] = bg;
+      return;
+    }
+  }
+  s.lines[row][column] = '?';
+}
+
+KeyCode keycode_for(Display* x, KeySym keysym, bool& shifted) {
+  shifted = false;
+  const KeyCode code = XKeysymToKeycode(x, keysym);
+  if (code == 0) return 0;
+  int per_code = 0;
+  KeySym* syms = XGetKeyboardMapping(x, code, 1, &per_code);
+  if (syms) {
+    shifted = per_code > 1 && syms[0] != keysym && syms[1] == keysym;
+    XFree(syms);
+  }
+  return code;
+}
+
+}  // namespace
+
+std::string Screen::row(int r) const {
+  std::string line = lines[r - 1];
+  while (!line.empty() && line.back() == ' ') line.pop_back();
+  return line;
+}
+
+std::string Screen::dump() const {
+  std::string out;
+  for (int r = 1; r <= 25; ++r) {
+    char number[8];
+    std::snprintf(number, sizeof number, "%2d|", r);
+    out += number + console::cp437_to_utf8(row(r)) + "\n";
+  }
+  return out;
+}
+
+bool Screen::contains(const std::string& text) const {
+  for (const auto& line : lines) {
+    if (line.find(text) != std::string::npos) return true;
+  }
+  return false;
+}
+
+Screen decode_window_image(const std::uint32_t* pixels, int width, int height) {
+  Screen s;
+  s.width = width;
+  s.height = height;
+  const window::FramePlacement at = window::place_frame(width, height);
+  s.scale = at.scale;
+  for (auto& line : s.lines) line.assign(80, ' ');
+  for (int r = 0; r < 25; ++r) {
+    for (int c = 0; c < 80; ++c) decode_cell(pixels, width, height, at, r, c, s);
+  }
+  return s;
+}
+
+VirtualDisplay::VirtualDisplay() {
+  int fds[2];
+  if (pipe(fds) != 0) return;
+  const std::string fd = std::to_string(fds[1]);
+  // -displayfd: the server picks a free display number and writes it to the pipe.
+  server_ = spawn({"Xvfb", "-displayfd", fd, "-screen", "0", "1600x1000x24", "-nolisten", "tcp",
+                   "-noreset"},
+                  {}, "", true);
+  close(fds[1]);
+  std::string number;
+  struct pollfd p{fds[0], POLLIN, 0};
+  const auto end = std::chrono::steady_clock::now() + kPatience;
+  while (std::chrono::steady_clock::now() < end && number.find('\n') == std::string::npos) {
+    if (poll(&p, 1, 100) > 0) {
+      char buffer[16];
+      const ssize_t n = read(fds[0], buffer, sizeof buffer);
+      if (n <= 0) break;
+      number.append(buffer, static_cast<std::size_t>(n));
+    }
+  }
+  close(fds[0]);
+  if (number.empty()) return;
+  name_ = ":" + number.substr(0, number.find('\n'));
+  display_ = XOpenDisplay(name_.c_str());
+  // A request on a window that has just gone (the program ended) is no failure of
+  // the harness: the wait that follows sees the ending.
+  XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+}
+
+VirtualDisplay::~VirtualDisplay() {
+  if (display_) XCloseDisplay(display_);
+  if (server_ > 0) {
+    kill(server_, SIGTERM);
+    waitpid(server_, nullptr, 0);
+  }
+}
+
+ProgramRun::ProgramRun(const VirtualDisplay& display, const std::string& binary,
+                       const std::map<std::string, std::string>& files)
+    : x_(display.connection()) {
+  std::string pattern = (fs::temp_directory_path() / "datacard-e2e-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+  folder_ = pattern;
+  const fs::path copy = fs::path(folder_) / "datacard";
+  fs::copy_file(binary, copy);
+  for (const auto& [name, contents] : files) {
+    std::ofstream(fs::path(folder_) / name, std::ios::binary) << contents;
+  }
+  // Started from another folder: the program must find its own.
+  pid_ = spawn({copy.string()}, {"DISPLAY=" + display.name()}, fs::temp_directory_path().string());
+}
+
+ProgramRun::~ProgramRun() {
+  if (running()) {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
+  std::error_code ignored;
+  fs::remove_all(folder_, ignored);
+}
+
+bool ProgramRun::running() {
+  if (exit_code_ || pid_ <= 0) return false;
+  int status = 0;
+  const pid_t r = waitpid(pid_, &status, WNOHANG);
+  if (r == pid_) {
+    exit_code_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return false;
+  }
+  return true;
+}
+
+std::optional<int> ProgramRun::wait_for_exit(milliseconds timeout) {
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  while (running() && std::chrono::steady_clock::now() < end) nap_ms(10);
+  running();
+  return exit_code_;
+}
+
+unsigned long ProgramRun::find_window() {
+  if (window_) return window_;
+  Window root = DefaultRootWindow(x_), parent = 0, *children = nullptr;
+  unsigned count = 0;
+  if (!XQueryTree(x_, root, &root, &parent, &children, &count)) return 0;
+  for (unsigned i = 0; i < count && !window_; ++i) {
+    char* name = nullptr;
+    XWindowAttributes a;
+    if (XFetchName(x_, children[i], &name) && name) {
+      if (std::string(name) == "Untitled" && XGetWindowAttributes(x_, children[i], &a) &&
+          a.map_state == IsViewable) {
+        window_ = children[i];
+      }
+      XFree(name);
+    }
+  }
+  if (children) XFree(children);
+  if (window_) {
+    // Without a window manager the window may sit partly off the screen, where its
+    // pixels cannot be read: put it in the corner.
+    // Keys typed with XTest go to the focus, which no window manager gives it.
+    XMoveWindow(x_, window_, 0, 0);
+    XSetInputFocus(x_, window_, RevertToParent, CurrentTime);
+    XSync(x_, False);
+  }
+  return window_;
+}
+
+bool ProgramRun::wait_for_window(milliseconds timeout) {
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  while (!find_window() && running() && std::chrono::steady_clock::now() < end) nap_ms(20);
+  return window_ != 0;
+}
+
+std::optional<Screen> ProgramRun::read_screen() {
+  if (!find_window()) return std::nullopt;
+  XWindowAttributes a;
+  if (!XGetWindowAttributes(x_, window_, &a)) return std::nullopt;
+  XImage* image = XGetImage(x_, window_, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
+  if (!image) return std::nullopt;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(a.width) * a.height);
+  for (int y = 0; y < a.height; ++y) {
+    for (int x = 0; x < a.width; ++x) pixels[y * a.width + x] = XGetPixel(image, x, y) & 0xFFFFFF;
+  }
+  XDestroyImage(image);
+  last_ = decode_window_image(pixels.data(), a.width, a.height);
+  return last_;
+}
+
+bool ProgramRun::save_image(const std::string& path) {
+  if (!find_window()) return false;
+  XWindowAttributes a;
+  if (!XGetWindowAttributes(x_, window_, &a)) return false;
+  XImage* image = XGetImage(x_, window_, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
+  if (!image) return false;
+  std::ofstream out(path, std::ios::binary);
+  out << "P6\n" << a.width << " " << a.height << "\n255\n";
+  for (int y = 0; y < a.height; ++y) {
+    for (int x = 0; x < a.width; ++x) {
+      const unsigned long p = XGetPixel(image, x, y);
+      out.put(static_cast<char>(p >> 16)).put(static_cast<char>(p >> 8)).put(static_cast<char>(p));
+    }
+  }
+  XDestroyImage(image);
+  return static_cast<bool>(out);
+}
+
+std::string ProgramRun::last_screen_dump() const {
+  return last_ ? last_->dump() : "(nothing read)";
+}
+
+std::optional<Screen> ProgramRun::wait_for_text(const std::string& text, int row,
+                                                milliseconds timeout) {
+  return wait_for_screen(
+      [&](const Screen& s) {
+        return row == 0 ? s.contains(text) : s.lines[row - 1].find(text) != std::string::npos;
+      },
+      timeout);
+}
+
+void ProgramRun::press(unsigned long keysym, std::initializer_list<unsigned long> modifiers) {
+  bool shifted = false;
+  const KeyCode code = keycode_for(x_, keysym, shifted);
+  if (code == 0) return;
+  std::vector<KeyCode> held;
+  for (unsigned long m : modifiers) held.push_back(XKeysymToKeycode(x_, m));
+  if (shifted) held.push_back(XKeysymToKeycode(x_, XK_Shift_L));
+  for (KeyCode m : held) XTestFakeKeyEvent(x_, m, True, 0);
+  XTestFakeKeyEvent(x_, code, True, 0);
+  XTestFakeKeyEvent(x_, code, False, 0);
+  for (auto m = held.rbegin(); m != held.rend(); ++m) XTestFakeKeyEvent(x_, *m, False, 0);
+  XSync(x_, False);
+}
+
+void ProgramRun::type(const std::string& keys) {
+  for (unsigned char c : keys) press(c == '\n' ? XK_Return : static_cast<unsigned long>(c));
+}
+
+bool ProgramRun::answer_box(const std::string& title, bool yes, milliseconds timeout) {
+  if (!wait_for_text(title, 0, timeout)) return false;
+  type(yes ? "y" : "n");
+  // The box is gone once its title is.
+  return wait_for_screen([&](const Screen& s) { return !s.contains(title); }, timeout).has_value();
+}
+
+void ProgramRun::click(int row, int column) {
+  if (!find_window()) return;
+  XWindowAttributes a;
+  if (!XGetWindowAttributes(x_, window_, &a)) return;
+  const window::FramePlacement at = window::place_frame(a.width, a.height);
+  // The window sits at the screen's corner (find_window): its pixels are the screen's.
+  const int x = at.left + ((column - 1) * 8 + 4) * at.scale;
+  const int y = at.top + ((row - 1) * 16 + 8) * at.scale;
+  XTestFakeMotionEvent(x_, DefaultScreen(x_), x, y, 0);
+  XTestFakeButtonEvent(x_, 1, True, 0);
+  XTestFakeButtonEvent(x_, 1, False, 0);
+  XSync(x_, False);
+}
+
+void ProgramRun::resize(int width, int height) {
+  if (!find_window()) return;
+  XResizeWindow(x_, window_, width, height);
+  XSync(x_, False);
+}
+
+void ProgramRun::close_window() {
+  if (!find_window()) return;
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = window_;
+  e.xclient.message_type = XInternAtom(x_, "WM_PROTOCOLS", False);
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = static_cast<long>(XInternAtom(x_, "WM_DELETE_WINDOW", False));
+  e.xclient.data.l[1] = CurrentTime;
+  XSendEvent(x_, window_, False, NoEventMask, &e);
+  XSync(x_, False);
+}
+
+}  // namespace e2e

@@ -1,0 +1,43 @@
+// Turning the window system's key reports into the console's key events.
+//
+// freeglut reports a typed key either as a character (keyboard callback) or as a
+// special key (special callback), with the modifier state from glutGetModifiers.
+// Its characters come from the X server's Latin-1 lookup, with Ctrl applied, so a
+// character alone does not tell Backspace from Ctrl+H, Tab from Ctrl+I, Enter from
+// Ctrl+M, Esc from Ctrl+[ or Ctrl+3, nor Delete from Ctrl+8: the modifier state decides
+// first (no Ctrl: the named key), and with Ctrl the window asks which of the candidate
+// keys is held down at that moment. A key already released by then counts as the
+// letter or sign (Ctrl+Enter pressed and released faster than the window reads it
+// gives Ctrl+M).
+//
+// freeglut delivers nothing for Pause, Break, Scroll Lock, Shift+Tab (ISO_Left_Tab) and
+// Caps Lock, and its Num Lock is ignored here: those are read from the window's own X
+// events (see x_keys.h) and mapped by `key_event_for_x_keysym`.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "console/key_queue.h"
+
+namespace window {
+
+// Answers whether the key that produces the X keysym is held down right now.
+using KeyHeld = std::function<bool(unsigned long keysym)>;
+
+// The key event of a freeglut character with the glutGetModifiers state, or nothing
+// (a character above 127 that code page 437 lacks).
+std::optional<console::KeyEvent> key_event_for_character(unsigned char key, int modifiers,
+                                                         const KeyHeld& held);
+
+// The key event of a freeglut special key, or nothing for the keys read from X events
+// (Num Lock) and those the console has no use for (Super, Begin).
+std::optional<console::KeyEvent> key_event_for_special(int key, int modifiers);
+
+// The key event of an X key press that freeglut does not deliver (Pause, Break, Scroll
+// Lock, Num Lock, Caps Lock, Shift+Tab), from its keysym after the modifiers and its
+// X modifier state; nothing for every other key.
+std::optional<console::KeyEvent> key_event_for_x_keysym(unsigned long keysym, unsigned state);
+
+}  // namespace window
