@@ -4,6 +4,9 @@
 
 #include <X11/keysym.h>
 
+#include <cstdio>
+#include <map>
+
 #include "window/e2e_harness.h"
 
 namespace e2e {
@@ -13,11 +16,16 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kBlack = 0x000000;
 constexpr const char* kOutputQuestion = " (S)creen Output or (D)ocument Output ?";
 
+// A ship design file whose first value asks for no design: the menu follows the load.
+const std::map<std::string, std::string> NO_DESIGN = {{"SHIP.DAT", "Design this ship,N\r\n"}};
+
 class Program : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { start(NO_DESIGN); }
+
+  void start(const std::map<std::string, std::string>& files) {
     ASSERT_TRUE(display.ok()) << "Xvfb did not start";
-    run.emplace(display, DATACARD_BINARY);
+    run.emplace(display, DATACARD_BINARY, files);
     ASSERT_TRUE(run->wait_for_window()) << "no window";
   }
 
@@ -175,6 +183,60 @@ TEST_F(Program, AResizedWindowShowsTheFrameAtAWholeScale) {
     EXPECT_EQ(screen->row(1), " KESTRAMOND DATA CARD GENERATOR");
     EXPECT_EQ(screen->background[12][40], kWhite);
   }
+}
+
+// Paging through all eight pages with 0 (or an empty line) and choosing at the final
+// prompt: its last page holds lines 141 and 142, an empty row and " Ship ? ".
+TEST_F(Program, PagingThroughTheMenuAndChoosingAtTheFinalPrompt) {
+  reach_the_menu();
+  for (int page = 2; page <= 8; ++page) {
+    run->type(page == 5 ? "\n" : "0\n");
+    if (page == 8) break;
+    ASSERT_TRUE(run->wait_for_screen([&](const Screen& s) {
+      char first[8];
+      std::snprintf(first, sizeof first, "%3d. ", (page - 1) * 20 + 1);
+      return s.row(3).rfind(first, 0) == 0 && s.row(24) == " Ship";
+    })) << "page " << page << "\n" << run->last_screen_dump();
+  }
+  const auto last = run->wait_for_screen([](const Screen& s) { return s.row(6) == " Ship ?"; });
+  ASSERT_TRUE(last) << run->last_screen_dump();
+  EXPECT_EQ(last->row(3).substr(0, 5), "141. ");
+  EXPECT_EQ(last->row(4).substr(0, 5), "142. ");
+  EXPECT_EQ(last->row(5), "");
+  run->type("141\n");
+  ASSERT_TRUE(run->wait_for_text(kOutputQuestion, 8)) << run->last_screen_dump();
+}
+
+// The screen card of the chosen ship is drawn in boxes from row 1.
+TEST_F(Program, TheScreenCardIsDrawnInBoxes) {
+  reach_the_output_question();
+  run->type("s");
+  const auto card = run->wait_for_screen([](const Screen& s) {
+    return s.lines[0].rfind("\xDA\xC4\xC4\xC2", 0) == 0 && s.lines[2][0] == '\xC3';
+  });
+  ASSERT_TRUE(card) << run->last_screen_dump();
+  EXPECT_FALSE(card->contains(kOutputQuestion));
+  run->type(" ");  // the blank restarts: the menu again
+  ASSERT_TRUE(run->wait_for_screen([](const Screen& s) {
+    return s.row(1) == " KESTRAMOND DATA CARD GENERATOR" && s.row(24) == " Ship";
+  })) << run->last_screen_dump();
+}
+
+class ProgramWithoutDesignFile : public Program {
+ protected:
+  void SetUp() override { start({}); }
+};
+
+// Without SHIP.DAT the start shows two error boxes, 53 and then 52, and after two Yes
+// the menu follows.
+TEST_F(ProgramWithoutDesignFile, TwoErrorBoxesThenTheMenu) {
+  ASSERT_TRUE(run->wait_for_text("Unhandled Error #53")) << run->last_screen_dump();
+  EXPECT_TRUE(run->read_screen()->contains(" File not found ")) << run->last_screen_dump();
+  ASSERT_TRUE(run->answer_box("Unhandled Error #53", true)) << run->last_screen_dump();
+  ASSERT_TRUE(run->wait_for_text("Unhandled Error #52")) << run->last_screen_dump();
+  EXPECT_TRUE(run->read_screen()->contains(" Bad file name or number ")) << run->last_screen_dump();
+  ASSERT_TRUE(run->answer_box("Unhandled Error #52", true)) << run->last_screen_dump();
+  reach_the_menu();
 }
 
 }  // namespace
