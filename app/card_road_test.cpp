@@ -20,21 +20,10 @@ const std::string ONE_TAGGED_SHIP =
 
 class CardRoadTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/card_road_test_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(folder_);
-  }
-  void TearDown() override {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(folder_);
-  }
   // Yes to the boxes of a missing ship design file, should they come.
   CardRoadTest() { run.host.answer_boxes({true, true}); }
   ScriptedRun run;
-  std::filesystem::path folder_, previous_;
+  WorkingFolder folder_;
 };
 
 TEST_F(CardRoadTest, DocumentAfterTheScreenCardIsNamedWithoutTheTag) {

@@ -31,19 +31,10 @@ constexpr const char* kBoxBottom =
 class DamageRoadTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "damage_road_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(folder_);
-    std::ofstream("SHIP.DAT", std::ios::binary) << "Design this ship,N\r\n";
-  }
-  void TearDown() override {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(folder_);
+    folder_.write("SHIP.DAT", NO_DESIGN_FILE);
   }
   ScriptedRun run;
-  std::filesystem::path folder_, previous_;
+  WorkingFolder folder_;
 };
 
 // No output is open at the question: the box's line end fails before the clear, every

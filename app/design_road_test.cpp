@@ -117,31 +117,15 @@ const char* const SABLE_HERON_EXPORT =
 
 class DesignRoadTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/design_road_test_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(folder_);
-  }
-  void TearDown() override {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(folder_);
-  }
-  void write(const std::string& name, const std::string& bytes) {
-    std::ofstream(folder_ / name, std::ios::binary) << bytes;
-  }
-  std::string read(const std::string& name) {
-    std::ifstream in(folder_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  void write(const std::string& name, const std::string& bytes) { folder_.write(name, bytes); }
+  std::string read(const std::string& name) { return folder_.read(name); }
   // Runs the road until the script runs out.
   void run_until_the_script_ends() {
     EXPECT_THROW(run_road(run.program, run.console, ships::SHIP_LIST), console::ProgramHalt);
   }
 
   ScriptedRun run;
-  std::filesystem::path folder_, previous_;
+  WorkingFolder folder_;
 };
 
 TEST_F(DesignRoadTest, MissingShipDatGivesTwoBoxesThenTheMenu) {

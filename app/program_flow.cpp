@@ -9,6 +9,7 @@
 #include "console/keyboard.h"
 #include "console/number_conversion.h"
 #include "console/screen.h"
+#include "ships/ship_arrays.h"
 #include "ships/ship_design.h"
 #include "ships/ship_list.h"
 #include "ships/ship_loader.h"
@@ -46,16 +47,6 @@ void build_frames(ships::Program& p) {
   p.frame_top = "\xDA" + repeat_line_character(0xC4, 78) + "\xBF";
   p.frame_rule = "\xC3" + repeat_line_character(0xC4, 78) + "\xB4";
   p.frame_side = "\xB3";
-}
-
-void create_ship_arrays(ships::Program& p) {
-  const std::size_t n = static_cast<std::size_t>(p.ship_count) + 1;
-  for (auto* texts : {&p.ship_name, &p.ship_type, &p.ship_profile, &p.ship_batteries}) texts->assign(n, {});
-  for (auto* numbers : {&p.menu_ship_index, &p.ship_aux_value, &p.ship_tons, &p.ship_crew, &p.ship_tl,
-                        &p.ship_passengers, &p.ship_l_berths, &p.ship_cargo, &p.ship_fuel, &p.ship_ep,
-                        &p.ship_agility, &p.ship_troops, &p.ship_code_x, &p.ship_code_y, &p.ship_code_z}) {
-    numbers->assign(n, 0.0f);
-  }
 }
 
 // The key as key_answer holds it: a single letter a to z upper-cased, anything else
@@ -117,7 +108,7 @@ void init_program(ships::Program& p, console::Console& c) {
   p.ship_count = kLastShipIndex;
   console::statement_event_check(c, kShipCount);
   try {
-    create_ship_arrays(p);
+    ships::create_ship_arrays(p);
   } catch (const std::bad_alloc&) {
     console::raise_fatal_error(c, console::FatalCause::ShipArraysOutOfMemory);
   }

@@ -22,19 +22,10 @@ constexpr const char* kOutputQuestion = " (S)creen Output or (D)ocument Output ?
 class RoadTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/road_test_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(folder_);
-    std::ofstream(folder_ / "SHIP.DAT", std::ios::binary) << "Design this ship,N\r\n";
-  }
-  void TearDown() override {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(folder_);
+    folder_.write("SHIP.DAT", NO_DESIGN_FILE);
   }
   ScriptedRun run;
-  std::filesystem::path folder_, previous_;
+  WorkingFolder folder_;
 };
 
 // The menu's first page pauses after 20 lines on row 24; the choice, the empty line and

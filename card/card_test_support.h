@@ -18,6 +18,7 @@
 #include "console/scripted_host.h"
 #include "console/screen.h"
 #include "ships/program.h"
+#include "ships/ship_arrays.h"
 
 namespace card {
 
@@ -55,15 +56,8 @@ struct CardBench {
 
   CardBench() {
     host.attach(c);
-    for (auto* texts : {&p.ship_name, &p.ship_type, &p.ship_profile, &p.ship_batteries}) {
-      texts->assign(1001, std::string());
-    }
-    for (auto* numbers : {&p.ship_tons, &p.ship_crew, &p.ship_tl, &p.ship_passengers,
-                          &p.ship_l_berths, &p.ship_cargo, &p.ship_fuel, &p.ship_ep,
-                          &p.ship_agility, &p.ship_troops, &p.ship_code_x, &p.ship_code_y,
-                          &p.ship_code_z, &p.ship_aux_value}) {
-      numbers->assign(1001, 0.0f);
-    }
+    p.ship_count = 1000;
+    ships::create_ship_arrays(p);
     p.frame_top = "\xDA" + std::string(78, '\xC4') + "\xBF";
     p.frame_rule = "\xC3" + std::string(78, '\xC4') + "\xB4";
     p.frame_side = "\xB3";

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "card/data_card.h"
+#include "ships/ship_arrays.h"
 #include "console/cp437.h"
 #include "console/files.h"
 #include "console/scripted_host.h"
@@ -73,10 +74,8 @@ class WeaponsTableTest : public ::testing::Test {
     previous_ = fs::current_path();
     fs::current_path(folder_);
     host.attach(console);
-    for (auto* texts : {&p.ship_name, &p.ship_type, &p.ship_profile, &p.ship_batteries}) texts->assign(1001, {});
-    for (auto* numbers : {&p.ship_tons, &p.ship_agility, &p.ship_code_x, &p.ship_code_y, &p.ship_code_z}) {
-      numbers->assign(1001, 0.0f);
-    }
+    p.ship_count = 1000;
+    ships::create_ship_arrays(p);
     p.frame_side = "\xB3";
   }
   void TearDown() override {

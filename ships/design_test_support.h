@@ -15,6 +15,7 @@
 #include "console/scripted_host.h"
 #include "console/screen.h"
 #include "ships/program.h"
+#include "ships/ship_arrays.h"
 
 namespace ships {
 
@@ -29,12 +30,7 @@ class DesignBench : public ::testing::Test {
   void fresh_program() {
     p = Program{};
     p.ship_count = 1000;
-    for (auto* texts : {&p.ship_name, &p.ship_type, &p.ship_profile, &p.ship_batteries}) texts->assign(1001, {});
-    for (auto* numbers : {&p.ship_aux_value, &p.ship_tons, &p.ship_crew, &p.ship_tl, &p.ship_passengers,
-                          &p.ship_l_berths, &p.ship_cargo, &p.ship_fuel, &p.ship_ep, &p.ship_agility,
-                          &p.ship_troops, &p.ship_code_x, &p.ship_code_y, &p.ship_code_z}) {
-      numbers->assign(1001, 0.0f);
-    }
+    create_ship_arrays(p);
   }
   void SetUp() override {
     char pattern[] = "/tmp/design_test_XXXXXX";

@@ -4,6 +4,7 @@
 
 #include "console/scripted_host.h"
 #include "console/screen.h"
+#include "ships/ship_arrays.h"
 #include "ships/ship_list.h"
 
 namespace ships {
@@ -27,12 +28,7 @@ class ShipLoaderTest : public ::testing::Test {
   ShipLoaderTest() {
     host.attach(c);
     p.ship_count = 1000;
-    for (auto* texts : {&p.ship_name, &p.ship_type, &p.ship_profile, &p.ship_batteries}) texts->assign(1001, {});
-    for (auto* numbers : {&p.ship_aux_value, &p.ship_tons, &p.ship_crew, &p.ship_tl, &p.ship_passengers,
-                          &p.ship_l_berths, &p.ship_cargo, &p.ship_fuel, &p.ship_ep, &p.ship_agility,
-                          &p.ship_troops, &p.ship_code_x, &p.ship_code_y, &p.ship_code_z}) {
-      numbers->assign(1001, 0.0f);
-    }
+    create_ship_arrays(p);
   }
   std::string row(int r) {
     std::string line = console::page_text_line(c.page, r);
