@@ -83,14 +83,14 @@ int main() {
     std::printf("run %d: start to the first frame showing the menu: %.0f ms\n", round, to_menu);
     if (round > 1) continue;
     std::printf("CPU while waiting at the menu's number prompt: %.2f %% of one core\n",
-                cpu_percent_over(run.pid(), 5.0));
+                cpu_percent_over(run.pid(), 15.0));
     const auto typed = Clock::now();
     run.type("1\n");
     if (!run.wait_for_text(" (S)creen Output or (D)ocument Output ?", 23)) return 1;
     std::printf("Enter at the prompt to the frame showing the output question: %.0f ms\n",
                 std::chrono::duration<double, std::milli>(Clock::now() - typed).count());
     std::printf("CPU while waiting for a key at the output question: %.2f %% of one core\n",
-                cpu_percent_over(run.pid(), 5.0));
+                cpu_percent_over(run.pid(), 15.0));
     run.type("q");
     run.wait_for_text("Press any key to continue", 25);
     run.type("x");

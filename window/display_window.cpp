@@ -5,8 +5,10 @@
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -47,6 +49,9 @@ class DisplayWindowState {
   void update_box();
   void deliver(const console::KeyEvent& event);
   void draw_quad(GLuint texture, int x, int y, int width, int height);
+  void draw_page_and_box();
+  bool present_changed_cells();
+  void note_changed_cells();
 
   XKeyReader x_keys;
   console::FrameRenderer renderer;
@@ -59,6 +64,13 @@ class DisplayWindowState {
   std::optional<BoxRequest> box;
   BoxView box_view;
   bool closed = false;
+  // The cells redrawn since the window was last shown, as a rectangle of rows and
+  // columns (none when dirty_last_column is 0), and whether only they need showing.
+  int dirty_top = 0, dirty_bottom = 0, dirty_first_column = 0, dirty_last_column = 0;
+  bool whole_window_pending = true;  // a new size, a box come or gone
+  int partial_presents = 0;
+  using CopySubBuffer = void (*)(Display*, GLXDrawable, int, int, int, int);
+  CopySubBuffer copy_sub_buffer = nullptr;
 };
 
 namespace {
@@ -87,6 +99,16 @@ GLuint make_texture(int width, int height) {
   return texture;
 }
 
+// The Mesa call that shows a rectangle of the back buffer without swapping, or null
+// where the display does not offer it.
+void (*find_copy_sub_buffer())(Display*, GLXDrawable, int, int, int, int) {
+  Display* display = glXGetCurrentDisplay();
+  const char* extensions = display ? glXQueryExtensionsString(display, DefaultScreen(display)) : nullptr;
+  if (!extensions || !std::strstr(extensions, "GLX_MESA_copy_sub_buffer")) return nullptr;
+  return reinterpret_cast<void (*)(Display*, GLXDrawable, int, int, int, int)>(
+      glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glXCopySubBufferMESA")));
+}
+
 }  // namespace
 
 bool DisplayWindowState::open(int& argc, char** argv) {
@@ -111,6 +133,7 @@ bool DisplayWindowState::open(int& argc, char** argv) {
     return false;
   }
   page_texture = make_texture(console::kFrameWidth, console::kFrameHeight);
+  copy_sub_buffer = find_copy_sub_buffer();
   x_keys.open(glXGetCurrentDrawable());
 
   running = this;
@@ -167,7 +190,25 @@ void DisplayWindowState::update_frame() {
   glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
   glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+  note_changed_cells();
   glutPostRedisplay();
+}
+
+void DisplayWindowState::note_changed_cells() {
+  for (int row = 1; row <= console::kPageRows; ++row) {
+    const console::RowSpan span = renderer.redrawn()[row - 1];
+    if (span.first == 0) continue;
+    if (dirty_last_column == 0) {
+      dirty_top = dirty_bottom = row;
+      dirty_first_column = span.first;
+      dirty_last_column = span.last;
+      continue;
+    }
+    dirty_top = std::min(dirty_top, row);
+    dirty_bottom = std::max(dirty_bottom, row);
+    dirty_first_column = std::min(dirty_first_column, span.first);
+    dirty_last_column = std::max(dirty_last_column, span.last);
+  }
 }
 
 void DisplayWindowState::update_box() {
@@ -183,6 +224,7 @@ void DisplayWindowState::update_box() {
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, box_view.columns * 8, box_view.rows * 16, GL_BGRA,
                     GL_UNSIGNED_INT_8_8_8_8_REV, pixels.data());
   }
+  whole_window_pending = true;
   glutPostRedisplay();
 }
 
@@ -200,10 +242,8 @@ void DisplayWindowState::draw_quad(GLuint texture, int x, int y, int w, int h) {
   glEnd();
 }
 
-void DisplayWindowState::display() {
+void DisplayWindowState::draw_page_and_box() {
   glViewport(0, 0, width, height);
-  glClearColor(0, 0, 0, 1);
-  glClear(GL_COLOR_BUFFER_BIT);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glOrtho(0, width, height, 0, -1, 1);
@@ -219,12 +259,45 @@ void DisplayWindowState::display() {
               at.top + (box_view.top - 1) * 16 * at.scale, box_view.columns * 8 * at.scale,
               box_view.rows * 16 * at.scale);
   }
+}
+
+// Shows only the rectangle of the cells that changed (a blink of the cursor, a typed
+// digit), so that a waiting program does not repaint the whole window four times a
+// second. Every 64th time, and whenever anything else changed, the whole window is
+// shown instead. Returns false when it showed nothing.
+bool DisplayWindowState::present_changed_cells() {
+  if (!copy_sub_buffer || whole_window_pending || dirty_last_column == 0 || box) return false;
+  if (++partial_presents % 64 == 0) return false;
+  const FramePlacement at = place_frame(width, height);
+  const int x = at.left + (dirty_first_column - 1) * 8 * at.scale;
+  const int y = at.top + (dirty_top - 1) * 16 * at.scale;
+  const int w = (dirty_last_column - dirty_first_column + 1) * 8 * at.scale;
+  const int h = (dirty_bottom - dirty_top + 1) * 16 * at.scale;
+  const int gl_y = height - y - h;  // OpenGL counts rows from the bottom
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(x, gl_y, w, h);
+  draw_page_and_box();
+  glDisable(GL_SCISSOR_TEST);
+  copy_sub_buffer(glXGetCurrentDisplay(), glXGetCurrentDrawable(), x, gl_y, w, h);
+  return true;
+}
+
+void DisplayWindowState::display() {
+  const bool partial = present_changed_cells();
+  dirty_last_column = 0;
+  if (partial) return;
+  whole_window_pending = false;
+  glViewport(0, 0, width, height);
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  draw_page_and_box();
   glutSwapBuffers();
 }
 
 void DisplayWindowState::reshape(int w, int h) {
   width = w;
   height = h;
+  whole_window_pending = true;
   glutPostRedisplay();
 }
 
