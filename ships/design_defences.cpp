@@ -15,6 +15,7 @@ enum DefenceStep {
   kMesPair = design_place::DEFENCES,
   kNudPair,
   kBelowScreenTl,
+  kMesTest,
   kMesNone,
   kMesShare,
   kMesFactor,
@@ -81,7 +82,9 @@ constexpr double EP_PER_TON_AND_SHARE = 0.01;
 // A negative MES value means no MES; any other (0 and a text without a number among
 // them) costs the EP of the TL's share.
 void derive_mes_code(Program& p, console::Console& c) {
-  if (console::parse_number_text(c.errors, p.digit_text) < 0) {
+  const bool no_mes = console::parse_number_text(c.errors, p.digit_text) < 0;
+  console::statement_event_check(c, kMesTest);
+  if (no_mes) {
     p.digit_text = "0";
     console::statement_event_check(c, kMesNone);
     return;

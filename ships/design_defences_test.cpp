@@ -50,6 +50,20 @@ TEST_F(DesignDefencesTest, MesAndNudByEffectiveTl) {
   EXPECT_TRUE(host.boxes().empty());
 }
 
+// An MES value too large for its number: the test of its sign is a step of its own and
+// shows its box (the value counts 0, so the MES is fitted), then the factor shows the
+// same error again; the digit is "0" and the EP of the TL's share are taken.
+TEST_F(DesignDefencesTest, MesValueThatOverflowsGivesABoxAtTheTestAndAtTheFactor) {
+  start(12, {"&H10000000000000000", "N"});
+  host.answer_boxes({true, true});
+  derive_screen_codes(p, c);
+  ASSERT_EQ(host.boxes().size(), 2u);
+  EXPECT_EQ(host.boxes()[0].text, "Line: 933 (in main module)\nOverflow\nContinue?");
+  EXPECT_EQ(host.boxes()[1].text, "Line: 936 (in main module)\nOverflow\nContinue?");
+  EXPECT_EQ(p.digit_text, "0");
+  EXPECT_EQ(kBudget - p.design_ep_left, 2);
+}
+
 TEST_F(DesignDefencesTest, RepairFactorByTlAndOneBatteryForTen) {
   const struct {
     float tl;
