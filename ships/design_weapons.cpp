@@ -136,12 +136,12 @@ void read_pairs(Program& p, console::Console& c, std::span<float Program::* cons
   for (float Program::*value : pairs) read_number_pair(p, c, p.*value, place++);
 }
 
-// Factor, digits and EP of a kind rated by the TL, for `count` weapons.
-void fit_tl_rated_kind(Program& p, console::Console& c, const TlRatedKind& kind, float count,
+// Factor, digits and EP of a kind rated by the TL, for `count` weapons of `ep_each` EP.
+void fit_tl_rated_kind(Program& p, console::Console& c, const TlRatedKind& kind, float ep_each, float count,
                        float& factor, std::string& code, std::string& battery_code) {
   factor = rating_above(kind.base_factor, p.tl_effective, kind.tl_steps);
   console::statement_event_check(c, kind.first_place + 1);
-  p.design_ep_left = p.design_ep_left - kind.ep_each * count;
+  p.design_ep_left = p.design_ep_left - ep_each * count;
   console::statement_event_check(c, kind.first_place + 2);
   code = encode_digit(p, c, factor, kind.first_place + 3);
   battery_code = encode_battery_digit(p, c, count, kind.first_place + 4);
@@ -237,8 +237,8 @@ void derive_energy_codes(Program& p, console::Console& c) {
     console::statement_event_check(c, kind.first_place);
     if (p.design_energy_count == 0) continue;
     p.design_energy_ep_each = kind.ep_each;
-    fit_tl_rated_kind(p, c, kind, p.design_energy_count, p.design_energy_factor, p.design_energy_code,
-                      p.design_energy_batt_code);
+    fit_tl_rated_kind(p, c, kind, p.design_energy_ep_each, p.design_energy_count, p.design_energy_factor,
+                      p.design_energy_code, p.design_energy_batt_code);
   }
 }
 
@@ -271,7 +271,8 @@ void derive_meson_codes(Program& p, console::Console& c) {
   console::statement_event_check(c, kind.first_place);
   const float count = p.*kind.count;
   if (count == 0) return;
-  fit_tl_rated_kind(p, c, kind, count, p.design_meson_factor, p.design_meson_code, p.design_meson_batt_code);
+  fit_tl_rated_kind(p, c, kind, p.design_ep_rate, count, p.design_meson_factor, p.design_meson_code,
+                    p.design_meson_batt_code);
 }
 
 // Missiles take no EP, and a ship without missiles still gets factor 1.
