@@ -92,7 +92,7 @@ bool consider_record(ships::Program& p, console::Console& c) {
   p.sort_name = p.ship_name[record];
   console::statement_event_check(c, kSortName);
   if (!first_two_characters_match(p)) return false;
-  card::compute_stats(p, c.errors);
+  card::compute_stats(p, c);
   console::statement_event_check(c, kStats);
   if (p.stats_class != p.menu_class_pass) return false;
   p.menu_count = p.menu_count + 1;

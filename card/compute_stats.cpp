@@ -16,6 +16,23 @@ namespace {
 
 namespace pos = profile::position;
 
+// Place numbers of the routine's steps, for the error box.
+enum StatsStep {
+  kConstants = 230,
+  kHullAndTons,
+  kComputerModel,
+  kDefences,
+  kDefenceBatteries,
+  kBeam,
+  kMissile,
+  kScreens,
+  kComputerScale,
+  kClass,
+  kRoundBeam,  // and the two after it: the missile and screens roundings
+  kFinalPowers = kRoundBeam + 3,
+  kScreensBounds,
+};
+
 constexpr StatsClassRow STATS_CLASS_TABLE[] = {
     {-std::numeric_limits<float>::infinity(), 0, 0.1f, " = 1-999 tons (Scouts)"},
     {1000, 1, 1, " = 1.000-9.999 tons (Destroyer)"},
@@ -149,10 +166,14 @@ void choose_class(ships::Program& p) {
   p.stats_class_divisor = row.divisor;
 }
 
-void round_by_class(ships::Program& p, console::ErrorState& errors) {
+// Each value is rounded in a step of its own, so an overflow of one is reported
+// before the next is rounded.
+void round_by_class(ships::Program& p, console::Console& c) {
+  int place = kRoundBeam;
   for (float* value : {&p.stats_beam, &p.stats_missile, &p.stats_screens}) {
     const float quotient = *value / p.stats_class_divisor;
-    *value = static_cast<float>(console::round_to_int16(errors, quotient));
+    *value = static_cast<float>(console::round_to_int16(c.errors, quotient));
+    console::statement_event_check(c, place++);
   }
 }
 
@@ -177,21 +198,34 @@ const StatsClassRow& stats_class_row(float tons) {
   return *chosen;
 }
 
-void compute_stats(ships::Program& p, console::ErrorState& errors) {
+void compute_stats(ships::Program& p, console::Console& c) {
+  console::ErrorState& errors = c.errors;
   p.stats_exponent = 1;
   p.large_rating_scale = 1;
+  console::statement_event_check(c, kConstants);
   read_hull_and_tons(p);
+  console::statement_event_check(c, kHullAndTons);
   derive_computer_model(p);
+  console::statement_event_check(c, kComputerModel);
   decode_defences(p);
+  console::statement_event_check(c, kDefences);
   count_defence_batteries(p);
+  console::statement_event_check(c, kDefenceBatteries);
   sum_beam(p, errors);
+  console::statement_event_check(c, kBeam);
   sum_missile(p, errors);
+  console::statement_event_check(c, kMissile);
   sum_screens(p, errors);
+  console::statement_event_check(c, kScreens);
   scale_by_computer(p, errors);
+  console::statement_event_check(c, kComputerScale);
   choose_class(p);
-  round_by_class(p, errors);
+  console::statement_event_check(c, kClass);
+  round_by_class(p, c);
   final_powers(p, errors);
+  console::statement_event_check(c, kFinalPowers);
   bound_screens(p);
+  console::statement_event_check(c, kScreensBounds);
 }
 
 }  // namespace card

@@ -5,7 +5,7 @@
 // scales them.
 #pragma once
 
-#include "console/runtime_error.h"
+#include "console/console.h"
 #include "ships/program.h"
 
 namespace card {
@@ -24,8 +24,8 @@ const StatsClassRow& stats_class_row(float tons);
 // Computes `stats_class`, `stats_beam`, `stats_missile` and `stats_screens` of the
 // ship `ship_index` afresh, and `current_tons`; the decoded ratings and battery counts
 // are left in the program's values. `computer_count` becomes 1 when it is 0. A scaled
-// value too large for 16 bits raises error 6 and counts 0 (screens then 1); the
-// routine goes on with it.
-void compute_stats(ships::Program& p, console::ErrorState& errors);
+// value too large for 16 bits raises error 6 and counts 0 (screens then 1): the error
+// box follows that rounding, and after Yes the routine goes on with the value.
+void compute_stats(ships::Program& p, console::Console& c);
 
 }  // namespace card

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "console/scripted_host.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -57,11 +59,30 @@ struct Stats {
   float stats_class, beam, missile, screens;
 };
 
+// A console whose error boxes are all answered Yes.
+struct StatsConsole {
+  StatsConsole() {
+    host.attach(c);
+    for (int i = 0; i < 8; ++i) host.answer_boxes({true});
+  }
+  console::ScriptedHost host;
+  console::Console c{host};
+};
+
+// The counter values of the ship; every error box shown is counted against the
+// expected error number (0: no box at all).
 Stats stats_of(const ShipSpec& s, int expected_error = 0) {
   ships::Program p = program_with(s);
-  console::ErrorState errors;
-  compute_stats(p, errors);
-  EXPECT_EQ(errors.pending, expected_error);
+  StatsConsole run;
+  compute_stats(p, run.c);
+  if (expected_error == 0) {
+    EXPECT_TRUE(run.host.boxes().empty());
+  } else {
+    EXPECT_FALSE(run.host.boxes().empty());
+    for (const auto& box : run.host.boxes()) {
+      EXPECT_EQ(box.title, "Unhandled Error #" + std::to_string(expected_error));
+    }
+  }
   return {p.stats_class, p.stats_beam, p.stats_missile, p.stats_screens};
 }
 
@@ -86,9 +107,9 @@ TEST(ComputeStats, WorkedExample) {
   ASSERT_EQ(profile_of(s), "BB-C122241-530000-62002");
 
   ships::Program p = program_with(s);
-  console::ErrorState errors;
-  compute_stats(p, errors);
-  EXPECT_EQ(errors.pending, 0);
+  StatsConsole run;
+  compute_stats(p, run.c);
+  EXPECT_TRUE(run.host.boxes().empty());
   EXPECT_EQ(p.current_tons, 3000.0f);
   EXPECT_EQ(p.stats_class, 1.0f);
   EXPECT_EQ(p.stats_beam, 2.0423436f);  // 3 ^ 0.65
@@ -237,8 +258,8 @@ TEST(ComputeStats, ComputerModelScalesByItsSquareRoot) {
     s.laser = '5';
     s.batteries = {{19, '2'}};
     ships::Program p = program_with(s);
-    console::ErrorState errors;
-    compute_stats(p, errors);
+    StatsConsole run;
+    compute_stats(p, run.c);
     EXPECT_EQ(p.computer_model, c.model) << c.computer;
     EXPECT_EQ(p.stats_beam, c.beam) << c.computer;
   }
@@ -246,12 +267,12 @@ TEST(ComputeStats, ComputerModelScalesByItsSquareRoot) {
 
 TEST(ComputeStats, ComputerCountBecomesOneWhenZero) {
   ships::Program p = program_with(ShipSpec{});
-  console::ErrorState errors;
+  StatsConsole run;
   EXPECT_EQ(p.computer_count, 0.0f);
-  compute_stats(p, errors);
+  compute_stats(p, run.c);
   EXPECT_EQ(p.computer_count, 1.0f);
   p.computer_count = 3;  // from a designed ship: kept, and not part of the model
-  compute_stats(p, errors);
+  compute_stats(p, run.c);
   EXPECT_EQ(p.computer_count, 3.0f);
   EXPECT_EQ(p.computer_model, 1.0f);
 }
@@ -270,6 +291,30 @@ TEST(ComputeStats, OverflowCountsZeroAndTheRoutineGoesOn) {
   EXPECT_EQ(stats.screens, 1.7320508075688772f);  // 3 ^ 0.5
 }
 
+// Each rounding is a step of its own: BEAM and MISSILE both beyond 16 bits give two
+// boxes, one after each rounding, and both values count 0. BEAM is 104724 at class 0
+// as in the test above. The missile rating is the ship's own X value, 400: 400 x 30
+// batteries / 10 x 3 (model 9) / 0.1 = 36000.
+TEST(ComputeStats, TwoOverflowsGiveTwoBoxes) {
+  ShipSpec s;
+  s.computer = 'J';
+  s.laser = s.particle = s.meson = 'W';
+  s.missile = 'X';
+  s.batteries = {{19, 'W'}, {21, 'W'}, {22, 'W'}, {23, 'W'}};
+  s.tons = 100;
+  ships::Program p = program_with(s);
+  p.ship_code_x.assign(1001, 400.0f);
+  StatsConsole run;
+  compute_stats(p, run.c);
+  ASSERT_EQ(run.host.boxes().size(), 2u);
+  EXPECT_EQ(run.host.boxes()[0].title, "Unhandled Error #6");
+  EXPECT_EQ(run.host.boxes()[1].title, "Unhandled Error #6");
+  EXPECT_NE(run.host.boxes()[0].text, run.host.boxes()[1].text);  // two places
+  EXPECT_EQ(p.stats_beam, 0.0f);
+  EXPECT_EQ(p.stats_missile, 0.0f);
+  EXPECT_EQ(p.stats_screens, 1.7320508075688772f);  // 3 ^ 0.5
+}
+
 TEST(ComputeStats, EveryCallStartsAfresh) {
   ShipSpec big;
   big.laser = 'W';
@@ -278,11 +323,11 @@ TEST(ComputeStats, EveryCallStartsAfresh) {
   p.ship_profile[13] = profile_of(ShipSpec{});
   p.ship_batteries[13] = "";  // no battery line at all
   p.ship_tons[13] = 3000;
-  console::ErrorState errors;
-  compute_stats(p, errors);
+  StatsConsole run;
+  compute_stats(p, run.c);
   EXPECT_EQ(p.stats_beam, 8.5189574037614332f);
   p.ship_index = 13;
-  compute_stats(p, errors);
+  compute_stats(p, run.c);
   EXPECT_EQ(p.stats_beam, 0.0f);
   EXPECT_EQ(p.stats_missile, 0.0f);
   EXPECT_EQ(p.stats_screens, 1.0f);

@@ -41,7 +41,7 @@ void write_class_line(ships::Program& p, console::Console& c) {
 }  // namespace
 
 void print_stats_block(ships::Program& p, console::Console& c) {
-  compute_stats(p, c.errors);
+  compute_stats(p, c);
   console::statement_event_check(c, kCounterValues);
   write_empty_line(p, c, kEndOfMovementLine);
   write_empty_line(p, c, kFirstEmptyLine);

@@ -83,7 +83,7 @@ void print_design_rows(Program& p, console::Console& c) {
 void show_design_stats(Program& p, console::Console& c) {
   p.ship_count = 0;
   console::statement_event_check(c, kStatsRecord);
-  card::compute_stats(p, c.errors);
+  card::compute_stats(p, c);
   console::statement_event_check(c, kStats);
   card::choose_stats_class_text(p);
   console::statement_event_check(c, kStatsClassText);
