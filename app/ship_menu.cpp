@@ -25,18 +25,23 @@ enum MenuStep {
   kPagePrompt,
   kFinalPrompt,
   kChoice,
+  kPageClear,
+  kPageTitle,
+  kPageEmptyLineAfterTitle,
+  kEmptyLineBeforeFinalPrompt,
 };
 
 constexpr float kNameWidth = 23;
 constexpr int kLinesPerPage = 20;
 constexpr float kLastMenuIndex = 1000;
 
-void write_page_head(console::Console& c) {
+// The title and an empty line, at the top of the first page or of a later one.
+void write_page_head(console::Console& c, int title_place, int empty_line_place) {
   console::print_screen_item(c, " KESTRAMOND DATA CARD GENERATOR");
   console::print_to_screen(c, "", true);
-  console::statement_event_check(c, kTitle);
+  console::statement_event_check(c, title_place);
   console::print_to_screen(c, "", true);
-  console::statement_event_check(c, kEmptyLineAfterTitle);
+  console::statement_event_check(c, empty_line_place);
 }
 
 // One write of number fields: the values laid out in the format, as one item.
@@ -80,8 +85,8 @@ bool page_pause(ships::Program& p, console::Console& c) {
   console::statement_event_check(c, kPagePrompt);
   if (p.menu_choice != 0) return true;
   console::clear_screen(c);
-  console::statement_event_check(c, kClear);
-  write_page_head(c);
+  console::statement_event_check(c, kPageClear);
+  write_page_head(c, kPageTitle, kPageEmptyLineAfterTitle);
   return false;
 }
 
@@ -138,12 +143,12 @@ MenuOutcome show_ship_menu(ships::Program& p, console::Console& c) {
   p.name_width = kNameWidth;
   console::clear_screen(c);
   console::statement_event_check(c, kClear);
-  write_page_head(c);
+  write_page_head(c, kTitle, kEmptyLineAfterTitle);
   if (list_ships(p, c)) {
     if (p.menu_choice < 0) return MenuOutcome::DesignRequested;
   } else {
     console::print_to_screen(c, "", true);
-    console::statement_event_check(c, kEmptyLineBeforePrompt);
+    console::statement_event_check(c, kEmptyLineBeforeFinalPrompt);
     if (p.menu_choice == 0) p.menu_choice = console::input_keyboard(c, " Ship ", true);
     console::statement_event_check(c, kFinalPrompt);
   }
