@@ -70,6 +70,8 @@ bool act_on_character(Console& console, TypedLine& line, unsigned char c) {
 }  // namespace
 
 float input_keyboard(Console& console, const std::string& prompt, bool question_form) {
+  // No key can be polled while an error is pending: the wait would never end.
+  if (error_pending(console.errors)) return 0.0f;
   print_to_screen(console, prompt, false);
   if (question_form) print_to_screen(console, "? ", false);
   const bool was_visible = console.page.cursor_visible();

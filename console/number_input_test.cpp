@@ -90,6 +90,19 @@ TEST_F(NumberInputTest, CursorIsShownOnlyWhileTheLineIsTyped) {
   EXPECT_FALSE(c.page.cursor_visible());
 }
 
+TEST_F(NumberInputTest, DoesNothingWhileAnErrorIsPending) {
+  // Like every console operation: no prompt, no wait for keys, the value 0.
+  raise_runtime_error(c.errors, 62);
+  host.type("5\r");
+  EXPECT_EQ(input_keyboard(c, " Ship ", true), 0.0f);
+  EXPECT_EQ(row(1), "");
+  EXPECT_EQ(c.page.cursor_row(), 1);
+  EXPECT_EQ(c.page.cursor_column(), 1);
+  EXPECT_FALSE(c.page.cursor_visible());
+  EXPECT_EQ(c.errors.pending, 62);
+  EXPECT_FALSE(c.flags.program_stopped.load());
+}
+
 TEST_F(NumberInputTest, StopFlagEndsTheWait) {
   c.flags.stop = true;
   EXPECT_THROW(input_keyboard(c, " Ship ", false), ProgramHalt);
