@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "card/card_writes.h"
 #include "card/compute_stats.h"
 #include "console/number_conversion.h"
-#include "console/number_field.h"
 #include "console/number_input.h"
 #include "console/screen.h"
 
@@ -44,27 +44,19 @@ void write_page_head(console::Console& c, int title_place, int empty_line_place)
   console::statement_event_check(c, empty_line_place);
 }
 
-// One write of number fields: the values laid out in the format, as one item.
-std::string fields(console::Console& c, const std::string& format, std::initializer_list<float> values) {
-  std::string out;
-  int position = 0;
-  for (float v : values) position = console::format_number_field(c.errors, format, position, v, out);
-  return out;
-}
-
 void write_menu_line(ships::Program& p, console::Console& c, std::size_t record) {
   const std::string& profile = p.ship_profile[record];
   p.menu_name = p.sort_name.substr(0, static_cast<std::size_t>(p.name_width));
   const long long skip = static_cast<long long>(p.name_width) - static_cast<long long>(p.menu_name.size());
-  console::print_to_screen(c, fields(c, "###. ", {p.menu_count}), false);
+  console::print_to_screen(c, card::field_text(c, "###. ", {p.menu_count}), false);
   console::print_screen_item(c, profile.substr(0, 3));
   console::print_screen_item(c, p.menu_name);
   console::print_screen_item(c, console::column_skip_blanks(c, skip, false));
-  console::print_to_screen(c, fields(c, "## ", {p.ship_tl[record]}), false);
-  console::print_to_screen(c, fields(c, "######,t ", {p.ship_tons[record]}), false);
-  console::print_to_screen(c, fields(c, "#[##", {p.stats_class, p.stats_beam}), false);
-  console::print_to_screen(c, fields(c, "-#", {p.stats_missile}), false);
-  console::print_to_screen(c, fields(c, "-#] ", {p.stats_screens}), false);
+  console::print_to_screen(c, card::field_text(c, "## ", {p.ship_tl[record]}), false);
+  console::print_to_screen(c, card::field_text(c, "######,t ", {p.ship_tons[record]}), false);
+  console::print_to_screen(c, card::field_text(c, "#[##", {p.stats_class, p.stats_beam}), false);
+  console::print_to_screen(c, card::field_text(c, "-#", {p.stats_missile}), false);
+  console::print_to_screen(c, card::field_text(c, "-#] ", {p.stats_screens}), false);
   console::print_screen_item(c, profile);
   console::print_to_screen(c, "", true);
   console::statement_event_check(c, kMenuLine);

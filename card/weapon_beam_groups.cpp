@@ -1,7 +1,7 @@
 // The laser and energy weapon groups of the weapons table.
+#include "card/card_writes.h"
 #include "card/weapon_group_steps.h"
 #include "card/weapon_groups.h"
-#include "card/weapon_output.h"
 #include "card/weapon_row_pieces.h"
 #include "console/number_conversion.h"
 #include "profile/profile_access.h"
@@ -45,25 +45,25 @@ constexpr float kEnergyCellStep = 2;
 void read_lasers(ships::Program& p, console::Console& c) {
   read_weapon_rating(p, c, pos::LASER, p.laser_code, p.laser_rating, kLaserCode);
   p.beam_base = kBeamBaseStart - console::integer_part(p.laser_rating / 2.0f);
-  end_step(c, kBeamBase);
+  console::statement_event_check(c, kBeamBase);
   decode_weapon_batteries(p, c, pos::LASER, kLaserBatteries);
   p.weapon_rows = 1;
-  end_step(c, kWeaponRowsStart);
+  console::statement_event_check(c, kWeaponRowsStart);
 }
 
 // The tag, the nine cells and the multiplier of a beam weapon row, then the separator.
 void finish_beam_row(ships::Program& p, console::Console& c, float rating, float cell_step,
                      int first_place) {
-  write_card_text(p, c, " SaC \xB3");
-  end_step(c, first_place);
+  write_text(p, c, " SaC \xB3");
+  console::statement_event_check(c, first_place);
   p.row_offset = kBeamOffsetStart - rating;
-  end_step(c, first_place + 1);
+  console::statement_event_check(c, first_place + 1);
   print_offset_cells(p, c, cell_step, first_place + 2);
-  write_card_text(p, c, "  x1 \xB3", true);
-  end_step(c, first_place + 3);
+  write_text(p, c, "  x1 \xB3", true);
+  console::statement_event_check(c, first_place + 3);
   print_weapon_separator(p, c);
   p.weapon_rows = p.weapon_rows + 2;
-  end_step(c, first_place + 4);
+  console::statement_event_check(c, first_place + 4);
 }
 
 }  // namespace
@@ -71,7 +71,7 @@ void finish_beam_row(ships::Program& p, console::Console& c, float rating, float
 void print_laser_group(ships::Program& p, console::Console& c) {
   read_lasers(p, c);
   const bool present = p.laser_rating != 0;
-  end_step(c, kLaserPresent);
+  console::statement_event_check(c, kLaserPresent);
   if (!present) return;
   set_weapon_row(p, c, {" Laser      ", p.laser_code, p.beam_base, 0, 1}, kLaserRow);
   print_weapon_row_head(p, c);
@@ -82,7 +82,7 @@ void print_energy_group(ships::Program& p, console::Console& c) {
   read_weapon_rating(p, c, pos::ENERGY, p.energy_code, p.energy_rating, kEnergyCode);
   decode_weapon_batteries(p, c, pos::ENERGY, kEnergyBatteries);
   const bool present = p.energy_rating != 0;
-  end_step(c, kEnergyPresent);
+  console::statement_event_check(c, kEnergyPresent);
   if (!present) return;
   set_weapon_row(p, c, {" Energy     ", p.energy_code, p.beam_base, kEnergySStep, kEnergyLStep},
                  kEnergyRow);

@@ -1,6 +1,6 @@
 #include "card/weapon_group_steps.h"
 
-#include "card/weapon_output.h"
+#include "card/card_writes.h"
 #include "card/weapon_row_pieces.h"
 #include "console/number_conversion.h"
 #include "profile/code_digit.h"
@@ -18,39 +18,39 @@ constexpr float kLargestPlainRating = 10;  // a rating above it names a spinal w
 void read_weapon_rating(ships::Program& p, console::Console& c, int position, std::string& code,
                         float& rating, int first_place) {
   code = profile::profile_char(p, position);
-  end_step(c, first_place);
+  console::statement_event_check(c, first_place);
   rating = 0;
-  end_step(c, first_place + 1);
+  console::statement_event_check(c, first_place + 1);
   p.code_char = code;
   profile::decode_code_char(p);
-  end_step(c, first_place + 2);
+  console::statement_event_check(c, first_place + 2);
   rating = p.code_value;
-  end_step(c, first_place + 3);
+  console::statement_event_check(c, first_place + 3);
 }
 
 void decode_weapon_batteries(ships::Program& p, console::Console& c, int column, int place) {
   p.code_char = profile::battery_char_at(p, column);
   profile::decode_code_char(p);
-  end_step(c, place);
+  console::statement_event_check(c, place);
 }
 
 void set_weapon_row(ships::Program& p, console::Console& c, const WeaponRow& row, int first_place) {
   p.weapon_label = row.label + row.code;
-  end_step(c, first_place);
+  console::statement_event_check(c, first_place);
   p.weapon_batt = p.code_value * p.hull_factor;
-  end_step(c, first_place + 1);
+  console::statement_event_check(c, first_place + 1);
   p.weapon_base = row.group_base - p.computer_model;
-  end_step(c, first_place + 2);
+  console::statement_event_check(c, first_place + 2);
   p.s_value = p.weapon_base + row.s_step;
-  end_step(c, first_place + 3);
+  console::statement_event_check(c, first_place + 3);
   p.l_value = p.weapon_base + row.l_step;
-  end_step(c, first_place + 4);
+  console::statement_event_check(c, first_place + 4);
 }
 
 void print_offset_cells(ships::Program& p, console::Console& c, float after_model, int place) {
   for (p.factor_column = kFirstFactorColumn; p.factor_column <= kLastFactorColumn; p.factor_column += 1) {
     p.cell_value = ((p.row_offset + p.factor_column) - p.computer_model) - after_model;
-    end_step(c, place);
+    console::statement_event_check(c, place);
     print_factor_cell(p, c);
   }
 }
@@ -58,28 +58,28 @@ void print_offset_cells(ships::Program& p, console::Console& c, float after_mode
 void print_meson_cells(ships::Program& p, console::Console& c, MesonRow row, int place) {
   for (p.meson_column = kFirstFactorColumn; p.meson_column <= kLastFactorColumn; p.meson_column += 1) {
     p.digit_text = meson_digits(row, p.meson_column);
-    end_step(c, place);
+    console::statement_event_check(c, place);
     const std::string digits = meson_digit_pair(p.digit_text, p.meson_rating);
     const long double value = console::parse_number_text(c.errors, digits);
     p.cell_value = static_cast<float>(value - static_cast<long double>(p.computer_model));
-    end_step(c, place + 1);
+    console::statement_event_check(c, place + 1);
     print_factor_cell(p, c);
   }
 }
 
 void print_spinal_multiplier(ships::Program& p, console::Console& c, float rating, int place) {
   if (rating > kLargestPlainRating) {
-    write_card_fields(p, c, " x## \xB3", {rating - kLargestPlainRating}, true);
+    write_fields(p, c, " x## \xB3", {rating - kLargestPlainRating}, true);
   } else {
-    write_card_text(p, c, "  x1 \xB3", true);
+    write_text(p, c, "  x1 \xB3", true);
   }
-  end_step(c, place);
+  console::statement_event_check(c, place);
 }
 
 void print_empty_multiplier(ships::Program& p, console::Console& c, bool line_end, int place) {
-  write_card_text(p, c, "     ");
-  write_card_text(p, c, p.frame_side, line_end);
-  end_step(c, place);
+  write_text(p, c, "     ");
+  write_text(p, c, p.frame_side, line_end);
+  console::statement_event_check(c, place);
 }
 
 }  // namespace card::weapons

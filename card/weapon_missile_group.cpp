@@ -2,9 +2,9 @@
 // row. It is the last group and has no separator after it.
 #include <string>
 
+#include "card/card_writes.h"
 #include "card/weapon_group_steps.h"
 #include "card/weapon_groups.h"
-#include "card/weapon_output.h"
 #include "card/weapon_row_pieces.h"
 #include "card/weapon_rules.h"
 #include "card/weapon_tables.h"
@@ -53,10 +53,10 @@ struct RowWithoutHead {
 // the empty multiplier; the line end only in the document.
 void print_row_without_head(ships::Program& p, console::Console& c, const RowWithoutHead& row,
                             int first_place) {
-  write_card_text(p, c, ROW_WITHOUT_HEAD + std::string(row.tag));
-  end_step(c, first_place);
+  write_text(p, c, ROW_WITHOUT_HEAD + std::string(row.tag));
+  console::statement_event_check(c, first_place);
   p.row_offset = row.offset_start - row.rating_taken_off;
-  end_step(c, first_place + 1);
+  console::statement_event_check(c, first_place + 1);
   print_offset_cells(p, c, 0, first_place + 2);
   print_empty_multiplier(p, c, !card_on_screen(p), first_place + 3);
 }
@@ -64,13 +64,13 @@ void print_row_without_head(ships::Program& p, console::Console& c, const RowWit
 void print_missile_row(ships::Program& p, console::Console& c) {
   set_weapon_row(p, c, {" Missiles   ", p.missile_code, p.missile_base, kMissileSStep, 0}, kMissileRow);
   print_weapon_row_head(p, c);
-  write_card_text(p, c, " REP \xB3");
-  end_step(c, kMissileTag);
+  write_text(p, c, " REP \xB3");
+  console::statement_event_check(c, kMissileTag);
   p.row_offset = kMissileOffsetStart - p.mes_rating;
-  end_step(c, kMissileOffset);
+  console::statement_event_check(c, kMissileOffset);
   print_offset_cells(p, c, 0, kMissileCells);
-  write_card_text(p, c, "  x1 \xB3", !card_on_screen(p));
-  end_step(c, kMissileMultiplier);
+  write_text(p, c, "  x1 \xB3", !card_on_screen(p));
+  console::statement_event_check(c, kMissileMultiplier);
 }
 
 }  // namespace
@@ -78,16 +78,16 @@ void print_missile_row(ships::Program& p, console::Console& c) {
 void print_missile_group(ships::Program& p, console::Console& c) {
   read_weapon_rating(p, c, pos::MISSILE, p.missile_code, p.mes_rating, kMissileCode);
   p.missile_base = missile_base_for(c.errors, p.mes_rating);
-  end_step(c, kMissileBase);
+  console::statement_event_check(c, kMissileBase);
   decode_weapon_batteries(p, c, pos::MISSILE, kMissileBatteries);
   const bool present = p.mes_rating != 0;
-  end_step(c, kMissilePresent);
+  console::statement_event_check(c, kMissilePresent);
   if (!present) return;
   print_row_without_head(p, c, {" S/B \xB3", kSbOffsetStart, p.laser_rating}, kSbHead);
   print_missile_row(p, c);
   print_row_without_head(p, c, {" NuD \xB3", kNudOffsetStart, p.mes_rating}, kNudHead);
   p.weapon_rows = p.weapon_rows + 4;
-  end_step(c, kMissileRowsCounted);
+  console::statement_event_check(c, kMissileRowsCounted);
 }
 
 }  // namespace card::weapons

@@ -1,6 +1,6 @@
 #include "card/weapon_row_pieces.h"
 
-#include "card/weapon_output.h"
+#include "card/card_writes.h"
 #include "card/weapon_rules.h"
 
 namespace card::weapons {
@@ -23,37 +23,37 @@ constexpr float kLowestNarrowCell = -10;  // from it down a cell takes three pos
 }  // namespace
 
 void print_weapon_row_head(ships::Program& p, console::Console& c) {
-  write_card_text(p, c, p.frame_side);
-  write_card_text(p, c, p.weapon_label);
-  write_card_text(p, c, " ");
-  end_step(c, kHeadLabel);
-  write_card_fields(p, c, "\xB3####   \xB3## ", {p.weapon_batt, p.s_value});
-  end_step(c, kHeadCountAndS);
+  write_text(p, c, p.frame_side);
+  write_text(p, c, p.weapon_label);
+  write_text(p, c, " ");
+  console::statement_event_check(c, kHeadLabel);
+  write_fields(p, c, "\xB3####   \xB3## ", {p.weapon_batt, p.s_value});
+  console::statement_event_check(c, kHeadCountAndS);
   if (p.l_value < kLowestShownL) {
-    write_card_text(p, c, "\xB3 X ");
+    write_text(p, c, "\xB3 X ");
   } else {
-    write_card_fields(p, c, "\xB3## ", {p.l_value});
+    write_fields(p, c, "\xB3## ", {p.l_value});
   }
-  end_step(c, kHeadL);
-  write_card_text(p, c, std::string(1, kDoubleBar));
-  end_step(c, kHeadDoubleLine);
+  console::statement_event_check(c, kHeadL);
+  write_text(p, c, std::string(1, kDoubleBar));
+  console::statement_event_check(c, kHeadDoubleLine);
 }
 
 void print_factor_cell(ships::Program& p, console::Console& c) {
   if (p.cell_value > kLowestNarrowCell) {
-    write_card_fields(p, c, "## \xB3", {p.cell_value});
+    write_fields(p, c, "## \xB3", {p.cell_value});
   } else {
-    write_card_fields(p, c, "###\xB3", {p.cell_value});
+    write_fields(p, c, "###\xB3", {p.cell_value});
   }
-  end_step(c, kFactorCell);
+  console::statement_event_check(c, kFactorCell);
 }
 
 void print_weapon_separator(ships::Program& p, console::Console& c) {
   const RulePieces rule = weapons_rule_pieces(RuleKind::Separator);
-  write_card_text(p, c, rule.before);
-  write_card_text(p, c, rule.crossing);
-  write_card_text(p, c, rule.after, true);
-  end_step(c, kSeparator);
+  write_text(p, c, rule.before);
+  write_text(p, c, rule.crossing);
+  write_text(p, c, rule.after, true);
+  console::statement_event_check(c, kSeparator);
 }
 
 }  // namespace card::weapons

@@ -2,9 +2,9 @@
 // spinal weapon, which has its own label and a multiplier.
 #include <string>
 
+#include "card/card_writes.h"
 #include "card/weapon_group_steps.h"
 #include "card/weapon_groups.h"
-#include "card/weapon_output.h"
 #include "card/weapon_row_pieces.h"
 #include "card/weapon_rules.h"
 #include "card/weapon_tables.h"
@@ -56,15 +56,15 @@ const char* meson_label(float rating) {
 
 void print_particle_row(ships::Program& p, console::Console& c) {
   print_weapon_row_head(p, c);
-  write_card_text(p, c, "  -  \xB3");
-  for (int column = 1; column <= kFactorColumns; ++column) write_card_text(p, c, " - \xB3");
-  end_step(c, kParticleTagAndCells);
+  write_text(p, c, "  -  \xB3");
+  for (int column = 1; column <= kFactorColumns; ++column) write_text(p, c, " - \xB3");
+  console::statement_event_check(c, kParticleTagAndCells);
   print_spinal_multiplier(p, c, p.particle_rating, kParticleMultiplier);
 }
 
 void print_con_row(ships::Program& p, console::Console& c) {
-  write_card_text(p, c, ROW_WITHOUT_HEAD + std::string(" Con \xB3"));
-  end_step(c, kConHead);
+  write_text(p, c, ROW_WITHOUT_HEAD + std::string(" Con \xB3"));
+  console::statement_event_check(c, kConHead);
   print_meson_cells(p, c, MesonRow::Con, kConCells);
   print_empty_multiplier(p, c, true, kConEnd);
 }
@@ -74,40 +74,40 @@ void print_con_row(ships::Program& p, console::Console& c) {
 void print_particle_group(ships::Program& p, console::Console& c) {
   read_weapon_rating(p, c, pos::PARTICLE, p.particle_code, p.particle_rating, kParticleCode);
   p.particle_base = particle_base_for(p.particle_rating);
-  end_step(c, kParticleBase);
+  console::statement_event_check(c, kParticleBase);
   decode_weapon_batteries(p, c, pos::PARTICLE, kParticleBatteries);
   const bool present = p.code_value != 0;
-  end_step(c, kParticlePresent);
+  console::statement_event_check(c, kParticlePresent);
   if (!present) return;
   const char* label = particle_label(p.particle_rating);
-  end_step(c, kParticleLabel);
+  console::statement_event_check(c, kParticleLabel);
   set_weapon_row(p, c, {label, p.particle_code, p.particle_base, 0, 0}, kParticleRow);
   print_particle_row(p, c);
   print_weapon_separator(p, c);
   p.weapon_rows = p.weapon_rows + 2;
-  end_step(c, kParticleRowsCounted);
+  console::statement_event_check(c, kParticleRowsCounted);
 }
 
 void print_meson_group(ships::Program& p, console::Console& c) {
   read_weapon_rating(p, c, pos::MESON, p.meson_code, p.meson_rating, kMesonCode);
   const bool present = p.meson_rating != 0;
-  end_step(c, kMesonPresent);
+  console::statement_event_check(c, kMesonPresent);
   if (!present) return;
   p.meson_base = meson_base_for(p.meson_rating);
-  end_step(c, kMesonBase);
+  console::statement_event_check(c, kMesonBase);
   decode_weapon_batteries(p, c, pos::MESON, kMesonBatteries);
   const char* label = meson_label(p.meson_rating);
-  end_step(c, kMesonLabel);
+  console::statement_event_check(c, kMesonLabel);
   set_weapon_row(p, c, {label, p.meson_code, p.meson_base, kMesonSStep, 0}, kMesonRow);
   print_weapon_row_head(p, c);
-  write_card_text(p, c, " MES \xB3");
-  end_step(c, kMesonTag);
+  write_text(p, c, " MES \xB3");
+  console::statement_event_check(c, kMesonTag);
   print_meson_cells(p, c, MesonRow::Mes, kMesonCells);
   print_spinal_multiplier(p, c, p.meson_rating, kMesonMultiplier);
   print_con_row(p, c);
   print_weapon_separator(p, c);
   p.weapon_rows = p.weapon_rows + 3;
-  end_step(c, kMesonRowsCounted);
+  console::statement_event_check(c, kMesonRowsCounted);
 }
 
 }  // namespace card::weapons

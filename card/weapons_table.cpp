@@ -2,9 +2,10 @@
 // the computer model and the CT value in its header row, then one row group for each
 // weapon the ship carries, and a bottom rule. The same lines go to the document and to
 // the screen; on the screen four cursor moves place the table on rows 9 to 24.
+#include "card/card_header.h"
+#include "card/card_writes.h"
 #include "card/data_card.h"
 #include "card/weapon_groups.h"
-#include "card/weapon_output.h"
 #include "card/weapon_row_pieces.h"
 #include "card/weapon_rules.h"
 #include "console/number_conversion.h"
@@ -49,50 +50,50 @@ constexpr float kRowsAboveTable = 10;  // rows 1 to 10 stand above the first sep
 constexpr float kCodeLetterFrom = 10;  // a CT value below it shows no code letter
 
 void print_header_fields(ships::Program& p, console::Console& c) {
-  const float evasion = (p.computer_model - p.size_modifier) + current_agility(p);
-  write_card_fields(p, c, HEADER_FIELDS, {evasion, p.computer_model});
-  end_step(c, kHeaderFields);
+  const float evasion = (p.computer_model - p.size_modifier) + p.ship_agility.at(card_record(p));
+  write_fields(p, c, HEADER_FIELDS, {evasion, p.computer_model});
+  console::statement_event_check(c, kHeaderFields);
   for (p.header_column = 1; p.header_column <= kColumnHeadings; p.header_column += 1) {
-    write_card_fields(p, c, "\xB3## ", {p.header_column});
-    end_step(c, kHeaderColumn);
+    write_fields(p, c, "\xB3## ", {p.header_column});
+    console::statement_event_check(c, kHeaderColumn);
   }
-  write_card_text(p, c, p.frame_side);
-  end_step(c, kHeaderFrame);
+  write_text(p, c, p.frame_side);
+  console::statement_event_check(c, kHeaderFrame);
 }
 
 // The CT value: the hull size and half the armor, with its code letter from 10 on.
 void work_out_ct_value(ships::Program& p, console::Console& c) {
   p.hull_size_code = profile::profile_char(p, profile::position::HULL_SIZE);
-  end_step(c, kHullSizeCode);
+  console::statement_event_check(c, kHullSizeCode);
   p.code_char = p.hull_size_code;
   profile::decode_code_char(p);
-  end_step(c, kHullSizeDecode);
+  console::statement_event_check(c, kHullSizeDecode);
   p.hull_size_value = p.code_value;
-  end_step(c, kHullSizeValue);
+  console::statement_event_check(c, kHullSizeValue);
   p.code_value = p.hull_size_value + console::integer_part(p.armor_rating / 2.0f);
-  end_step(c, kCtValue);
+  console::statement_event_check(c, kCtValue);
   profile::encode_code_char(p, c.errors);
-  end_step(c, kCtEncode);
+  console::statement_event_check(c, kCtEncode);
   if (p.code_value < kCodeLetterFrom) p.code_char.assign(1, ' ');
-  end_step(c, kCtBlank);
+  console::statement_event_check(c, kCtBlank);
 }
 
 void print_table_head(ships::Program& p, console::Console& c) {
-  move_card_cursor(p, c, kTopRow, 1);
-  end_step(c, kTopRuleCursor);
-  write_card_text(p, c, weapons_rule(RuleKind::Top), true);
-  end_step(c, kTopRule);
+  place_on_screen(p, c, kTopRow, 1);
+  console::statement_event_check(c, kTopRuleCursor);
+  write_text(p, c, weapons_rule(RuleKind::Top), true);
+  console::statement_event_check(c, kTopRule);
   print_header_fields(p, c);
   work_out_ct_value(p, c);
-  write_card_fields(p, c, "CT##", {p.code_value});
-  write_card_text(p, c, p.code_char);
-  end_step(c, kCtField);
-  move_card_cursor(p, c, kHeaderRow, kEdgeColumn);
-  end_step(c, kHeaderEdgeCursor);
-  write_card_text(p, c, p.frame_side, true);
-  end_step(c, kHeaderEdge);
-  move_card_cursor(p, c, kFirstSeparatorRow, 1);
-  end_step(c, kSeparatorCursor);
+  write_fields(p, c, "CT##", {p.code_value});
+  write_text(p, c, p.code_char);
+  console::statement_event_check(c, kCtField);
+  place_on_screen(p, c, kHeaderRow, kEdgeColumn);
+  console::statement_event_check(c, kHeaderEdgeCursor);
+  write_text(p, c, p.frame_side, true);
+  console::statement_event_check(c, kHeaderEdge);
+  place_on_screen(p, c, kFirstSeparatorRow, 1);
+  console::statement_event_check(c, kSeparatorCursor);
   print_weapon_separator(p, c);
 }
 
@@ -100,16 +101,16 @@ void print_table_head(ships::Program& p, console::Console& c) {
 // rows; in the document it follows the last line.
 void print_bottom_rule(ships::Program& p, console::Console& c) {
   p.table_bottom_row = p.weapon_rows + kRowsAboveTable;
-  end_step(c, kBottomRow);
+  console::statement_event_check(c, kBottomRow);
   if (p.table_bottom_row > kLastRow) p.table_bottom_row = kLastRow;
-  end_step(c, kBottomRowLowered);
-  move_card_cursor(p, c, static_cast<long>(console::round_to_int64(p.table_bottom_row)), 1);
-  end_step(c, kBottomCursor);
+  console::statement_event_check(c, kBottomRowLowered);
+  place_on_screen(p, c, static_cast<long>(console::round_to_int64(p.table_bottom_row)), 1);
+  console::statement_event_check(c, kBottomCursor);
   const RulePieces rule = weapons_rule_pieces(RuleKind::Bottom);
-  write_card_text(p, c, rule.before);
-  write_card_text(p, c, rule.crossing);
-  write_card_text(p, c, rule.after);
-  end_step(c, kBottomRule);
+  write_text(p, c, rule.before);
+  write_text(p, c, rule.crossing);
+  write_text(p, c, rule.after);
+  console::statement_event_check(c, kBottomRule);
 }
 
 }  // namespace
