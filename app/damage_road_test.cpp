@@ -60,9 +60,9 @@ TEST_F(DamageRoadTest, TAtTheOutputQuestionReportsEveryWriteThenSGivesTheScreenC
   const console::OpenFile* screen = run.console.files.find(2);
   ASSERT_NE(screen, nullptr);
   EXPECT_EQ(screen->kind, console::FileKind::Screen);
-  for (int r = 1; r <= 5; ++r) EXPECT_EQ(screen_row(run.console.page, r), BOX_HEADER[r - 1]) << r;
-  EXPECT_EQ(screen_row(run.console.page, 17), kBoxBottom);
-  EXPECT_EQ(screen_row(run.console.page, 18), "");
+  for (int r = 1; r <= 5; ++r) EXPECT_EQ(console::page_text_row(run.console.page, r), BOX_HEADER[r - 1]) << r;
+  EXPECT_EQ(console::page_text_row(run.console.page, 17), kBoxBottom);
+  EXPECT_EQ(console::page_text_row(run.console.page, 18), "");
   EXPECT_EQ(run.console.page.cursor_row(), 24);
   EXPECT_EQ(run.console.page.cursor_column(), 1);
 }
@@ -102,10 +102,10 @@ TEST_F(DamageRoadTest, LowerCaseTAfterTheScreenCardShowsTheBoxAndTheTitleBlock) 
   run_skiff(run, "1\rSt");
   EXPECT_TRUE(run.host.boxes().empty());
   const console::TextPage& page = run.console.page;
-  for (int r = 1; r <= 5; ++r) EXPECT_EQ(screen_row(page, r), BOX_HEADER[r - 1]) << r;
-  EXPECT_EQ(screen_row(page, 6), kSkiffRoll2);
-  EXPECT_EQ(screen_row(page, 11), kSkiffRoll7);
-  EXPECT_EQ(screen_row(page, 17), kBoxBottom);
+  for (int r = 1; r <= 5; ++r) EXPECT_EQ(console::page_text_row(page, r), BOX_HEADER[r - 1]) << r;
+  EXPECT_EQ(console::page_text_row(page, 6), kSkiffRoll2);
+  EXPECT_EQ(console::page_text_row(page, 11), kSkiffRoll7);
+  EXPECT_EQ(console::page_text_row(page, 17), kBoxBottom);
   EXPECT_EQ(screen_rows(page, 18, 25),
             (std::vector<std::string>{"", SKIFF_TITLE, "", SKIFF_PROFILE, SKIFF_BATTERIES, "", "", ""}));
   EXPECT_EQ(page.cursor_row(), 24);

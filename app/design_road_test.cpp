@@ -139,8 +139,8 @@ TEST_F(DesignRoadTest, MissingShipDatGivesTwoBoxesThenTheMenu) {
   EXPECT_EQ(boxes[1].title, "Unhandled Error #52");
   EXPECT_NE(boxes[1].text.find("\nBad file name or number\n"), std::string::npos);
   for (const auto& box : boxes) EXPECT_EQ(box.screen, std::vector<std::string>(25, ""));  // the cleared page
-  EXPECT_EQ(screen_row(run.console.page, 21), " Ship 1");
-  EXPECT_EQ(screen_row(run.console.page, 23), kOutputQuestion);
+  EXPECT_EQ(console::page_text_row(run.console.page, 21), " Ship 1");
+  EXPECT_EQ(console::page_text_row(run.console.page, 23), kOutputQuestion);
   EXPECT_FALSE(std::filesystem::exists(folder_ / ".txt"));
 }
 
@@ -163,7 +163,7 @@ TEST_F(DesignRoadTest, FirstValueOtherThanYGoesSilentlyToTheMenu) {
   run.host.type("1\r");
   run_until_the_script_ends();
   EXPECT_TRUE(run.host.boxes().empty());
-  EXPECT_EQ(screen_row(run.console.page, 23), kOutputQuestion);
+  EXPECT_EQ(console::page_text_row(run.console.page, 23), kOutputQuestion);
   EXPECT_NE(run.program.ship_index, 0);
   EXPECT_EQ(run.program.ship_name[0], "");
   EXPECT_FALSE(std::filesystem::exists(folder_ / "Sable Heron.txt"));
@@ -285,7 +285,7 @@ TEST_F(DesignFromTheMenuTest, DesignWithoutAFileShowsTheMenuAgain) {
   EXPECT_EQ(program.menu_count, 20);
   EXPECT_EQ(program.ship_index, program.menu_ship_index[3]);
   EXPECT_NE(program.ship_index, 0);
-  EXPECT_EQ(screen_row(console.page, 23), kOutputQuestion);
+  EXPECT_EQ(console::page_text_row(console.page, 23), kOutputQuestion);
 }
 
 // A file that designs, written while the menu is shown: the design and then the output

@@ -45,7 +45,7 @@ TEST_F(KeyCommandsTest, BlankAtTheQuestionGivesTheScreenCard) {
   const console::OpenFile* screen = run.console.files.find(2);
   ASSERT_NE(screen, nullptr);
   EXPECT_EQ(screen->kind, console::FileKind::Screen);
-  for (int r = 1; r <= 25; ++r) EXPECT_NE(screen_row(run.console.page, r), kOutputQuestion) << r;
+  for (int r = 1; r <= 25; ++r) EXPECT_NE(console::page_text_row(run.console.page, r), kOutputQuestion) << r;
   EXPECT_TRUE(run.host.boxes().empty());
 }
 
@@ -68,7 +68,7 @@ TEST_F(KeyCommandsTest, KeysAfterAScreenCard) {
     EXPECT_EQ(fresh.program.output_channel, 2);
     EXPECT_TRUE(fresh.host.boxes().empty());
     if (k.ends == Ends::EndPrompt) {
-      EXPECT_EQ(screen_row(fresh.console.page, 25), "Press any key to continue");
+      EXPECT_EQ(console::page_text_row(fresh.console.page, 25), "Press any key to continue");
       EXPECT_EQ(fresh.host.keys_left(), 0u);
     } else {
       EXPECT_EQ(fresh.host.keys_left(), 1u);  // the z stays queued for the next run

@@ -34,9 +34,9 @@ TEST_F(RoadTest, ChoosingAShipAsksForTheOutput) {
   run.host.type("1\r");
   run_program(run.console);
   EXPECT_TRUE(run.console.flags.program_stopped.load());
-  EXPECT_EQ(screen_row(run.console.page, 21), " Ship 1");
-  EXPECT_EQ(screen_row(run.console.page, 22), "");
-  EXPECT_EQ(screen_row(run.console.page, 23), kOutputQuestion);
+  EXPECT_EQ(console::page_text_row(run.console.page, 21), " Ship 1");
+  EXPECT_EQ(console::page_text_row(run.console.page, 22), "");
+  EXPECT_EQ(console::page_text_row(run.console.page, 23), kOutputQuestion);
   EXPECT_EQ(run.console.page.cursor_row(), 24);
   EXPECT_EQ(run.console.page.cursor_column(), 1);
 }
@@ -49,15 +49,15 @@ TEST_F(RoadTest, QAtTheOutputQuestionEndsAfterOneKey) {
     run_program(fresh.console);
     EXPECT_TRUE(fresh.console.flags.exit_request.load());
     EXPECT_EQ(fresh.host.keys_left(), 0u);
-    EXPECT_EQ(screen_row(fresh.console.page, 25), "Press any key to continue");
-    EXPECT_EQ(screen_row(fresh.console.page, 23), kOutputQuestion);
+    EXPECT_EQ(console::page_text_row(fresh.console.page, 25), "Press any key to continue");
+    EXPECT_EQ(console::page_text_row(fresh.console.page, 23), kOutputQuestion);
   }
 }
 
 TEST_F(RoadTest, StopFlagEndsTheWaitAtTheEndPrompt) {
   run.host.type("1\rQ");
   run_program(run.console);
-  EXPECT_EQ(screen_row(run.console.page, 25), "Press any key to continue");
+  EXPECT_EQ(console::page_text_row(run.console.page, 25), "Press any key to continue");
   EXPECT_FALSE(run.console.flags.exit_request.load());
   EXPECT_TRUE(run.console.flags.program_stopped.load());
 }
@@ -72,8 +72,8 @@ TEST_F(RoadTest, KeysTypedAheadOfARestartStayQueued) {
   run_program(run.console);
   EXPECT_TRUE(run.console.flags.exit_request.load());
   EXPECT_EQ(run.host.keys_left(), 0u);
-  EXPECT_EQ(screen_row(run.console.page, 23), kOutputQuestion);
-  EXPECT_EQ(screen_row(run.console.page, 21), " Ship 1");
+  EXPECT_EQ(console::page_text_row(run.console.page, 23), kOutputQuestion);
+  EXPECT_EQ(console::page_text_row(run.console.page, 21), " Ship 1");
   EXPECT_EQ(run.console.page.palette_entry(1), 0xFFFFFFFFu);
 }
 
@@ -124,7 +124,7 @@ TEST_F(RoadTest, AfterAScreenCardOtherKeysDrawItAgainAndTheBlankRestarts) {
   EXPECT_TRUE(run.host.boxes().empty());
   EXPECT_TRUE(run.console.flags.exit_request.load());
   EXPECT_EQ(run.host.keys_left(), 0u);
-  EXPECT_EQ(screen_row(run.console.page, 23), kOutputQuestion);
+  EXPECT_EQ(console::page_text_row(run.console.page, 23), kOutputQuestion);
 }
 
 using RoadInFolderTest = RoadTest;
@@ -169,7 +169,7 @@ TEST_F(RoadInFolderTest, DocumentAtTheOutputQuestionIsNamedWithTheTag) {
   EXPECT_TRUE(run.host.boxes().empty());
   EXPECT_TRUE(std::filesystem::exists(folder_ / (name + ".DOC")));
   // A document card is followed at once by a restart: the menu is shown again.
-  EXPECT_EQ(screen_row(run.console.page, 1), " KESTRAMOND DATA CARD GENERATOR");
+  EXPECT_EQ(console::page_text_row(run.console.page, 1), " KESTRAMOND DATA CARD GENERATOR");
 }
 
 }  // namespace

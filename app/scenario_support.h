@@ -19,17 +19,10 @@
 
 namespace app {
 
-// Row r of the page as UTF-8, without the blanks at its end.
-inline std::string screen_row(const console::TextPage& page, int r) {
-  std::string line = console::page_text_line(page, r);
-  while (!line.empty() && line.back() == ' ') line.pop_back();
-  return line;
-}
-
 // Rows first to last of the page, trimmed.
 inline std::vector<std::string> screen_rows(const console::TextPage& page, int first, int last) {
   std::vector<std::string> rows;
-  for (int r = first; r <= last; ++r) rows.push_back(screen_row(page, r));
+  for (int r = first; r <= last; ++r) rows.push_back(console::page_text_row(page, r));
   return rows;
 }
 

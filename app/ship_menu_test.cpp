@@ -119,11 +119,11 @@ TEST_F(BuiltInMenuTest, ZeroAtEveryPauseListsAll142ShipsOnEightPages) {
   EXPECT_EQ(run.program.menu_count, 142);
   EXPECT_EQ(run.host.keys_left(), 0u);
   const auto& page = run.console.page;
-  EXPECT_EQ(screen_row(page, 1), " KESTRAMOND DATA CARD GENERATOR");
-  EXPECT_EQ(screen_row(page, 3).substr(0, 5), "141. ");
-  EXPECT_EQ(screen_row(page, 4).substr(0, 5), "142. ");
-  EXPECT_EQ(screen_row(page, 5), "");
-  EXPECT_EQ(screen_row(page, 6), " Ship ? 4");
+  EXPECT_EQ(console::page_text_row(page, 1), " KESTRAMOND DATA CARD GENERATOR");
+  EXPECT_EQ(console::page_text_row(page, 3).substr(0, 5), "141. ");
+  EXPECT_EQ(console::page_text_row(page, 4).substr(0, 5), "142. ");
+  EXPECT_EQ(console::page_text_row(page, 5), "");
+  EXPECT_EQ(console::page_text_row(page, 6), " Ship ? 4");
   EXPECT_EQ(run.program.ship_index, run.program.menu_ship_index[4]);
 
   const std::vector<float> order = expected_menu_order(run.program);
@@ -169,15 +169,15 @@ TEST_F(BuiltInMenuTest, FirstPageShowsTwentyLinesAndThePrompt) {
   // The page held the title, an empty row, 20 lines, an empty row and the prompt on
   // row 24; the line end after the typed number scrolled it up by one row.
   const auto& page = run.console.page;
-  EXPECT_EQ(screen_row(page, 1), "");
+  EXPECT_EQ(console::page_text_row(page, 1), "");
   for (int line = 1; line <= 20; ++line) {
     char number[8];
     std::snprintf(number, sizeof number, "%3d. ", line);
-    EXPECT_EQ(screen_row(page, line + 1).substr(0, 5), number);
+    EXPECT_EQ(console::page_text_row(page, line + 1).substr(0, 5), number);
   }
-  EXPECT_EQ(screen_row(page, 22), "");
-  EXPECT_EQ(screen_row(page, 23), " Ship 3");
-  EXPECT_EQ(screen_row(page, 24), "");
+  EXPECT_EQ(console::page_text_row(page, 22), "");
+  EXPECT_EQ(console::page_text_row(page, 23), " Ship 3");
+  EXPECT_EQ(console::page_text_row(page, 24), "");
   EXPECT_EQ(run.program.ship_index, expected_menu_order(run.program)[2]);
 }
 

@@ -40,11 +40,7 @@ struct ClosingBench : CardBench {
   }
 
   // Screen row r without the blanks at its end.
-  std::string trimmed_row(int r) const {
-    std::string line = row(r);
-    while (!line.empty() && line.back() == ' ') line.pop_back();
-    return line;
-  }
+  std::string trimmed_row(int r) const { return console::page_text_row(c.page, r); }
 };
 
 // Lines as the document holds them (shown as UTF-8), each ended by CR LF.

@@ -108,9 +108,7 @@ class WeaponsTableTest : public ::testing::Test {
     print_weapons_table(p, console);
     std::vector<std::string> rows;
     for (int r = 8; r <= 25; ++r) {
-      std::string row = console::page_text_line(console.page, r);
-      while (!row.empty() && row.back() == ' ') row.pop_back();
-      rows.push_back(row);
+      rows.push_back(console::page_text_row(console.page, r));
     }
     return rows;
   }

@@ -12,9 +12,7 @@ class NumberInputTest : public ::testing::Test {
  protected:
   NumberInputTest() { host.attach(c); }
   std::string row(int r) {
-    std::string line = page_text_line(c.page, r);
-    while (!line.empty() && line.back() == ' ') line.pop_back();
-    return line;
+    return page_text_row(c.page, r);
   }
 
   ScriptedHost host;

@@ -219,4 +219,10 @@ std::string page_text_line(const TextPage& page, int row) {
   return cp437_to_utf8(bytes);
 }
 
+std::string page_text_row(const TextPage& page, int row) {
+  std::string line = page_text_line(page, row);
+  line.erase(line.find_last_not_of(' ') + 1);
+  return line;
+}
+
 }  // namespace console

@@ -58,4 +58,7 @@ void set_scroll_area(Console& console, long top, long bottom);
 // characters), for tests and logs.
 std::string page_text_line(const TextPage& page, int row);
 
+// The same row without the blanks at its end.
+std::string page_text_row(const TextPage& page, int row);
+
 }  // namespace console

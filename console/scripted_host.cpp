@@ -37,11 +37,7 @@ namespace {
 std::vector<std::string> screen_rows(const Console* console) {
   std::vector<std::string> rows;
   if (console == nullptr) return rows;
-  for (int r = 1; r <= kPageRows; ++r) {
-    std::string line = page_text_line(console->page, r);
-    while (!line.empty() && line.back() == ' ') line.pop_back();
-    rows.push_back(line);
-  }
+  for (int r = 1; r <= kPageRows; ++r) rows.push_back(page_text_row(console->page, r));
   return rows;
 }
 

@@ -66,9 +66,7 @@ class DesignBench : public ::testing::Test {
   }
 
   std::string row(int r) {
-    std::string line = console::page_text_line(c.page, r);
-    while (!line.empty() && line.back() == ' ') line.pop_back();
-    return line;
+    return console::page_text_row(c.page, r);
   }
 
   console::ScriptedHost host;

@@ -31,9 +31,7 @@ class ShipLoaderTest : public ::testing::Test {
     create_ship_arrays(p);
   }
   std::string row(int r) {
-    std::string line = console::page_text_line(c.page, r);
-    while (!line.empty() && line.back() == ' ') line.pop_back();
-    return line;
+    return console::page_text_row(c.page, r);
   }
 
   console::ScriptedHost host;
