@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <string>
 
-#include "card/cp437_literal.h"
-#include "card/damage_results.h"
 #include "card/card_writes.h"
+#include "card/damage_results.h"
+#include "console/cp437.h"
 #include "console/number_conversion.h"
 #include "console/screen.h"
 
@@ -66,7 +66,7 @@ constexpr float kTopRow = 27, kBottomRow = 2;
 void write_header(ships::Program& p, console::Console& c) {
   int place = kHeaderLines;
   for (const char* line : DAMAGE_TABLE_HEADER) {
-    write_text(p, c, cp437_literal(line), true);
+    write_text(p, c, console::utf8_to_cp437(line), true);
     console::statement_event_check(c, place++);
   }
 }
@@ -90,12 +90,12 @@ void write_result_cell(ships::Program& p, console::Console& c, const DamageColum
   const float fill = width - static_cast<float>(entry.size());
   write_text(p, c, entry);
   write_skip(p, c, fill);
-  write_text(p, c, cp437_literal(CELL_EDGE));
+  write_text(p, c, console::utf8_to_cp437(CELL_EDGE));
   console::statement_event_check(c, kResultCell);
 }
 
 void write_roll_row(ships::Program& p, console::Console& c) {
-  write_fields(p, c, cp437_literal(ROLL_FIELD), {p.roll_2d6});
+  write_fields(p, c, console::utf8_to_cp437(ROLL_FIELD), {p.roll_2d6});
   console::statement_event_check(c, kRollNumber);
   for (const DamageColumnRule& rule : DAMAGE_COLUMN_RULES) {
     find_damage_row(p, c, rule);
@@ -118,7 +118,7 @@ void print_damage_table(ships::Program& p, console::Console& c) {
   console::statement_event_check(c, kClearScreen);
   write_header(p, c);
   for (p.roll_2d6 = kFirstRoll; p.roll_2d6 <= kLastRoll; p.roll_2d6 = p.roll_2d6 + 1) write_roll_row(p, c);
-  write_text(p, c, cp437_literal(DAMAGE_TABLE_BOTTOM), true);
+  write_text(p, c, console::utf8_to_cp437(DAMAGE_TABLE_BOTTOM), true);
   console::statement_event_check(c, kBottomLine);
 }
 

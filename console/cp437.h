@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace console {
 
@@ -24,5 +25,11 @@ std::string cp437_text_to_utf8(const std::string& bytes);
 // The code page 437 byte of a Unicode character, or -1 when the code page has none.
 // Characters below 128 map to themselves.
 int cp437_from_code_point(char32_t c);
+
+// The code page 437 bytes of a UTF-8 text, for the program's own constant texts that
+// are written in the source as UTF-8 (box lines, cell edges): ASCII stays as it is,
+// every other character becomes its byte in the code page. A character the code page
+// lacks, or a broken UTF-8 sequence, becomes "?".
+std::string utf8_to_cp437(std::string_view utf8);
 
 }  // namespace console

@@ -1,11 +1,11 @@
-#include "card/cp437_literal.h"
+#include "console/cp437.h"
 
 #include <gtest/gtest.h>
 
-namespace card {
+namespace console {
 namespace {
 
-TEST(Cp437Literal, Characters) {
+TEST(Utf8ToCp437, Characters) {
   struct Case {
     const char* utf8;
     const char* bytes;
@@ -21,8 +21,16 @@ TEST(Cp437Literal, Characters) {
       {"\xE2\x94", "??"},   // a sequence cut short
       {"\x80x", "?x"},      // a byte that begins no sequence
   };
-  for (const Case& k : cases) EXPECT_EQ(cp437_literal(k.utf8), k.bytes) << k.utf8;
+  for (const Case& k : cases) EXPECT_EQ(utf8_to_cp437(k.utf8), k.bytes) << k.utf8;
+}
+
+// Every byte of the code page comes back from the UTF-8 that a file name is given.
+TEST(Utf8ToCp437, ReadsBackWhatTextConversionWrites) {
+  for (int b = 1; b < 256; ++b) {
+    const std::string byte(1, static_cast<char>(b));
+    EXPECT_EQ(utf8_to_cp437(cp437_text_to_utf8(byte)), byte) << b;
+  }
 }
 
 }  // namespace
-}  // namespace card
+}  // namespace console
