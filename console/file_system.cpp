@@ -1,6 +1,7 @@
 #include "console/file_system.h"
 
 #include "console/cp437.h"
+#include "console/runtime_error.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,12 +11,6 @@
 namespace console {
 
 namespace {
-
-constexpr int kErrorFileNotFound = 53;
-constexpr int kErrorDeviceUnavailable = 68;
-constexpr int kErrorPermissionDenied = 70;
-constexpr int kErrorPathFileAccess = 75;
-constexpr int kErrorPathNotFound = 76;
 
 bool is_access_conflict(int system_error) {
   switch (system_error) {

@@ -14,13 +14,6 @@ namespace console {
 
 namespace {
 
-constexpr int kErrorOverflow = 6;
-constexpr int kErrorBadFileNumber = 52;
-constexpr int kErrorFileNotFound = 53;
-constexpr int kErrorBadFileMode = 54;
-constexpr int kErrorFileAlreadyOpen = 55;
-constexpr int kErrorPastEnd = 62;
-
 constexpr int kCtrlZ = 26;
 constexpr int kEndOfData = -1;
 constexpr long kZoneWidth = 14;

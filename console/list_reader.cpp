@@ -4,14 +4,6 @@
 
 namespace console {
 
-namespace {
-
-constexpr int kErrorSyntax = 2;
-constexpr int kErrorOutOfData = 4;
-constexpr int kErrorOverflow = 6;
-
-}  // namespace
-
 std::string read_list_text(ErrorState& errors, const std::string& list, std::size_t& position) {
   if (error_pending(errors)) return {};
   if (position >= list.size()) {

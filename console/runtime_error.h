@@ -9,6 +9,23 @@ namespace console {
 
 struct Console;
 
+// The error numbers the console raises, as the error box shows them.
+inline constexpr int kErrorSyntax = 2;
+inline constexpr int kErrorOutOfData = 4;
+inline constexpr int kErrorIllegalFunctionCall = 5;
+inline constexpr int kErrorOverflow = 6;
+inline constexpr int kErrorOutOfMemory = 7;
+inline constexpr int kErrorSubscriptOutOfRange = 9;
+inline constexpr int kErrorBadFileNumber = 52;
+inline constexpr int kErrorFileNotFound = 53;
+inline constexpr int kErrorBadFileMode = 54;
+inline constexpr int kErrorFileAlreadyOpen = 55;
+inline constexpr int kErrorPastEnd = 62;
+inline constexpr int kErrorDeviceUnavailable = 68;
+inline constexpr int kErrorPermissionDenied = 70;
+inline constexpr int kErrorPathFileAccess = 75;
+inline constexpr int kErrorPathNotFound = 76;
+
 // The error raised in the current step (0 = none) and the place number of the step.
 struct ErrorState {
   int pending = 0;
