@@ -370,6 +370,11 @@ TEST_F(FilesTest, ReadsCommaSeparatedValues) {
       {"a quoted number is 0", "\"12\",4", {number_read(0), number_read(4)}},
       {"sign, point and exponent", " -3.5e1 ,2", {number_read(-35), number_read(2)}},
       {"hexadecimal and octal", "&HFF,&o10", {number_read(255), number_read(8)}},
+      // The integer 1126679769824362563 rounded once: the nearest double.
+      {"a hexadecimal number above 2^53", "&HFA2C54800000043,1",
+       {number_read(1126679769824362624.0), number_read(1)}},
+      {"an exponent with no digit before it reads 0 and keeps the next value", "E5 7,+E5,D+30",
+       {number_read(0), number_read(7), number_read(0), number_read(0), number_read(0, 62)}},
       {"a number too large", "1e39,2", {number_read(0, 6), number_read(2)}},
       {"texts and numbers mixed", "Y,2 , Name ,4.5\r\n",
        {text_read("Y"), number_read(2), text_read("Name"), number_read(4.5)}},

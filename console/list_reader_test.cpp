@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace console {
 namespace {
 
@@ -81,6 +83,9 @@ TEST(ReadListNumber, ReadsNumberItems) {
       {"&o17", 15.0, 4},
       {"&HfF", 255.0, 4},
       {"0.000125", 0.000125, 8},
+      {"E5,x", 0.0, 3},        // an exponent with no digit before it: no digits, 0
+      {"+E5", 0.0, 3},
+      {"D+30,x", 0.0, 5},
   };
   for (const auto& c : cases) {
     ErrorState errors;
@@ -101,6 +106,19 @@ TEST(ReadListNumber, StoredInSinglePrecision) {
   char text[32];
   std::snprintf(text, sizeof text, "%.7g", value);  // seven significant digits
   EXPECT_STREQ(text, "16536.72");
+}
+
+// The integer of the digits, 1126679769824362563, is the double 0xFA2C54800000080
+// (the nearest, doubles being 2^7 apart there); stored in single precision, where
+// numbers are 2^36 apart, its low 36 bits 0x800000080 lie above half of 2^36, so it
+// rounds up to 0xFA2C55 * 2^36.
+TEST(ReadListNumber, AHexadecimalItemIsTheNearestNumberToItsDigits) {
+  ErrorState errors;
+  std::size_t position = 0;
+  const double value = read_list_number(errors, "&HFA2C54800000043", position);
+  EXPECT_EQ(errors.pending, 0);
+  EXPECT_EQ(value, 1126679769824362624.0);
+  EXPECT_EQ(static_cast<float>(value), std::ldexp(static_cast<float>(0xFA2C55), 36));
 }
 
 TEST(ReadListNumber, AByteThatDoesNotFitIsASyntaxErrorAndTheItemIsReadAgain) {

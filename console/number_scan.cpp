@@ -38,15 +38,10 @@ bool NumberScanner::feed(unsigned char byte) {
         state_ = State::AfterSign;
         return true;
       }
-      return feed_mantissa_digit(byte);
+      return feed_mantissa_byte(byte);
     case State::AfterSign:
-      return feed_mantissa_digit(byte);
     case State::Mantissa:
-      if (is_exponent_letter(byte)) {
-        state_ = State::ExponentStart;
-        return true;
-      }
-      return feed_mantissa_digit(byte);
+      return feed_mantissa_byte(byte);
     case State::ExponentStart:
       if (byte == '+' || byte == '-') {
         exponent_negative_ = byte == '-';
@@ -72,6 +67,16 @@ bool NumberScanner::feed(unsigned char byte) {
       return true;
   }
   return false;
+}
+
+// The mantissa may be empty: an exponent letter straight after the sign (or at the
+// start) opens the exponent as it does after a point, so "E5" reads as ".E5" does.
+bool NumberScanner::feed_mantissa_byte(unsigned char byte) {
+  if (is_exponent_letter(byte)) {
+    state_ = State::ExponentStart;
+    return true;
+  }
+  return feed_mantissa_digit(byte);
 }
 
 bool NumberScanner::feed_mantissa_digit(unsigned char byte) {
@@ -108,17 +113,24 @@ bool NumberScanner::feed_exponent_digit(unsigned char byte) {
   return true;
 }
 
+// The digits build the exact integer; it becomes a double only once, in result(), so
+// a value above 2^53 is the double nearest the integer, not one rounded at every digit.
 void NumberScanner::feed_radix_digit(int digit, int base) {
   has_digits_ = true;
   if (overflow_) return;
-  radix_value_ = radix_value_ * base + digit;
-  if (radix_value_ > kLargestNumber) overflow_ = true;
+  const RadixInteger largest = ~RadixInteger{0};
+  if (radix_value_ > (largest - static_cast<RadixInteger>(digit)) / static_cast<RadixInteger>(base)) {
+    overflow_ = true;  // far beyond the largest number a program number may take
+    return;
+  }
+  radix_value_ = radix_value_ * static_cast<RadixInteger>(base) + static_cast<RadixInteger>(digit);
+  if (static_cast<double>(radix_value_) > kLargestNumber) overflow_ = true;
 }
 
 ScannedNumber NumberScanner::result() const {
   if (overflow_) return {0, true, has_digits_};
   if (state_ == State::Ampersand || state_ == State::Hex || state_ == State::Octal) {
-    return {radix_value_, false, has_digits_};
+    return {static_cast<double>(radix_value_), false, has_digits_};
   }
   return decimal_result();
 }

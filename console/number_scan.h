@@ -1,9 +1,9 @@
 // The number syntax shared by the readers of input files and of the built-in ship
 // list, and the value of a number text in that syntax.
 //
-// A number is an optional "+" or "-", digits with at most one ".", and an optional
-// exponent letter (E, e, D or d) with an optional sign and digits; or "&H" with
-// hexadecimal digits, or "&O" with octal digits. The scanner is fed one byte at a
+// A number is an optional "+" or "-", digits (maybe none) with at most one ".", and an
+// optional exponent letter (E, e, D or d) with an optional sign and digits; or "&H"
+// with hexadecimal digits, or "&O" with octal digits. The scanner is fed one byte at a
 // time and says whether the byte still fits, so that a file reader can stop at the
 // first byte that does not without reading ahead.
 #pragma once
@@ -32,6 +32,7 @@ class NumberScanner {
   enum class State { Start, AfterSign, Mantissa, ExponentStart, ExponentSign, ExponentDigits,
                      Ampersand, Hex, Octal };
 
+  bool feed_mantissa_byte(unsigned char byte);
   bool feed_mantissa_digit(unsigned char byte);
   bool feed_exponent_digit(unsigned char byte);
   void feed_radix_digit(int digit, int base);
@@ -54,9 +55,10 @@ class NumberScanner {
   bool exponent_negative_ = false;
   int exponent_digit_count_ = 0;  // after the exponent's own leading zeros
   long long exponent_ = 0;
-  // &H and &O numbers: the integer value (exact up to 2^53), kept only while it is
-  // not too large.
-  double radix_value_ = 0;
+  // &H and &O numbers: the exact integer value of the digits. 128 bits hold every
+  // value up to the largest program number, so it stays exact until it overflows.
+  __extension__ typedef unsigned __int128 RadixInteger;
+  RadixInteger radix_value_ = 0;
 };
 
 }  // namespace console

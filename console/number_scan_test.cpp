@@ -21,7 +21,9 @@ TEST(NumberScanner, StopsAtTheFirstByteThatDoesNotFit) {
   } cases[] = {
       {"12x", 2},     {"1.2.3", 3},  {"-1-2", 2},   {"+.5e-3+", 6}, {"1e5.2", 3},
       {"1e5e2", 3},   {"\t7", 0},    {"x", 0},      {"&H1G", 3},    {"&o78", 3},
-      {"&x", 1},      {"1D+2d", 4},  {"--1", 1},    {" 1", 0},      {"-e5", 1},
+      {"&x", 1},      {"1D+2d", 4},  {"--1", 1},    {" 1", 0},
+      // The mantissa may be empty: an exponent letter may follow the sign at once.
+      {"-e5", 3},     {"E5", 2},     {"+E5 7", 3},  {"D+30,", 4},   {"e5e", 2},
   };
   for (const auto& c : cases) {
     NumberScanner scanner;
@@ -61,6 +63,45 @@ TEST(NumberScanner, Values) {
   }
 }
 
+// A hexadecimal or octal number is the integer of its digits, rounded once to the
+// nearest double. 0xFA2C54800000043 = 1126679769824362563 lies between 2^59 and 2^60,
+// where doubles are 2^7 apart; its last seven bits, 0x43, lie above half of 0x80, so
+// it rounds up to 0xFA2C54800000080. (Rounded at every digit, it would come out one
+// double lower, 0xFA2C54800000000.)
+TEST(NumberScanner, HexadecimalAndOctalAreRoundedOnce) {
+  static const struct {
+    const char* text;
+    double value;
+  } cases[] = {
+      {"&HFA2C54800000043", 1126679769824362624.0},
+      {"&O76426124400000000103", 1126679769824362624.0},  // the same integer in octal
+      {"&H1FFFFFFFFFFFFF", 9007199254740991.0},          // 2^53 - 1, exact
+      {"&HFFFFFFFFFFFFFFFF", 18446744073709551616.0},    // 2^64 - 1 rounds to 2^64
+      // (2^24 - 2) * 2^104 = 3.40282326356E+38 lies below 3.402823466E+38.
+      {"&HFFFFFE00000000000000000000000000", 3.4028232635611926e38},
+  };
+  for (const auto& c : cases) {
+    NumberScanner scanner;
+    scan(scanner, c.text);
+    EXPECT_FALSE(scanner.result().overflow) << c.text;
+    EXPECT_EQ(scanner.result().value, c.value) << c.text;
+  }
+}
+
+TEST(NumberScanner, HexadecimalAboveTheLargestNumberOverflows) {
+  static const char* const too_large[] = {
+      "&HFFFFFF00000000000000000000000000",    // (2^24 - 1) * 2^104 = 3.40282346639E+38
+      "&H100000000000000000000000000000000",   // 2^128: more than the digits can hold
+      "&HFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF", // and far beyond
+  };
+  for (const char* text : too_large) {
+    NumberScanner scanner;
+    scan(scanner, text);
+    EXPECT_TRUE(scanner.result().overflow) << text;
+    EXPECT_EQ(scanner.result().value, 0.0) << text;
+  }
+}
+
 TEST(NumberScanner, SignificantDigitLimit) {
   NumberScanner fits;
   scan(fits, std::string(300, '0') + "1" + std::string(255, '0') + "e-250");
@@ -85,7 +126,7 @@ TEST(NumberScanner, ExponentDigitLimit) {
 }
 
 TEST(NumberScanner, TellsAFieldWithoutDigits) {
-  static const char* const no_digits[] = {"", "-", "+", ".", "-.e5"};
+  static const char* const no_digits[] = {"", "-", "+", ".", "-.e5", "E5", "+E5", "D+30"};
   for (const char* text : no_digits) {
     NumberScanner scanner;
     scan(scanner, text);
