@@ -299,11 +299,20 @@ std::vector<std::string> without_trailing_blanks(std::vector<std::string> rows) 
 
 std::string example_ship_file() { return read_file(DATACARD_EXAMPLE_SHIP); }
 
+// The file with another value for its first pair (the caption holds no comma).
+std::string with_first_value(std::string file, const std::string& value) {
+  const std::size_t comma = file.find(',');
+  const std::size_t end = file.find_first_of("\r\n", comma);
+  return file.replace(comma + 1, end - comma - 1, value);
+}
+
 class ExampleShip : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { start(example_ship_file()); }
+
+  void start(const std::string& design_file) {
     ASSERT_TRUE(display.ok()) << "Xvfb did not start";
-    const std::map<std::string, std::string> files = {{"SHIP.DAT", example_ship_file()}};
+    const std::map<std::string, std::string> files = {{"SHIP.DAT", design_file}};
     run.emplace(display, DATACARD_BINARY, files);
     ASSERT_TRUE(run->wait_for_window()) << "no window";
   }
@@ -378,6 +387,22 @@ TEST_F(ExampleShip, TheScreenCardAndItsDamageView) {
       [](const Screen& s) { return s.row(19).find("Ostravel") != std::string::npos; });
   ASSERT_TRUE(damage) << run->last_screen_dump();
   EXPECT_EQ(rows_of(*damage, 25), without_trailing_blanks(damage_view_rows())) << damage->dump();
+}
+
+// The example as the first start puts it beside the program, with its first value "N":
+// the menu follows the load at once, with no error box and no export.
+class ExampleShipNotAskedFor : public ExampleShip {
+ protected:
+  void SetUp() override { start(with_first_value(example_ship_file(), "N")); }
+};
+
+TEST_F(ExampleShipNotAskedFor, TheStartGoesStraightToTheMenu) {
+  const auto menu = run->wait_for_screen([](const Screen& s) {
+    return s.row(1) == " KESTRAMOND DATA CARD GENERATOR" && s.row(24) == " Ship";
+  });
+  ASSERT_TRUE(menu) << run->last_screen_dump();
+  EXPECT_FALSE(menu->contains("Unhandled Error")) << menu->dump();
+  EXPECT_FALSE(fs::exists(fs::path(run->folder()) / "Ostravel.txt"));
 }
 
 }  // namespace
