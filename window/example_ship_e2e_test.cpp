@@ -383,8 +383,10 @@ TEST_F(ExampleShip, TheScreenCardAndItsDamageView) {
   EXPECT_EQ(rows_of(*card, 25), without_trailing_blanks(screen_card_rows())) << card->dump();
 
   run->type("t");
-  const auto damage = run->wait_for_screen(
-      [](const Screen& s) { return s.row(19).find("Ostravel") != std::string::npos; });
+  // The battery line of the title block on row 22 is written last.
+  const auto damage = run->wait_for_screen([](const Screen& s) {
+    return s.row(19).find("Ostravel") != std::string::npos && !s.row(22).empty();
+  });
   ASSERT_TRUE(damage) << run->last_screen_dump();
   EXPECT_EQ(rows_of(*damage, 25), without_trailing_blanks(damage_view_rows())) << damage->dump();
 }
