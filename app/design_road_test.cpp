@@ -178,7 +178,7 @@ TEST_F(DesignRoadTest, ShipDatDesignsRecord0AndGoesToTheOutputQuestion) {
   EXPECT_EQ(run.console.page.cursor_row(), 19);
   EXPECT_EQ(read("Sable Heron.txt"), SABLE_HERON_EXPORT);
 
-  const ships::Program& p = run.program;
+  const program::Program& p = run.program;
   EXPECT_EQ(p.ship_index, 0);
   EXPECT_EQ(p.ship_count, 0);
   EXPECT_EQ(p.output_channel, 1);
@@ -266,7 +266,7 @@ class DesignFromTheMenuTest : public DesignRoadTest {
   DesignFromTheMenuTest() { host.attach(console); }
   FolderChangingHost host;
   console::Console console{host};
-  ships::Program program;
+  program::Program program;
 };
 
 // A negative number at a page pause with the file gone: the two boxes, then the menu

@@ -7,9 +7,7 @@
 #include "card/data_card.h"
 #include "console/files.h"
 #include "console/keyboard.h"
-#include "console/number_conversion.h"
 #include "console/screen.h"
-#include "ships/ship_arrays.h"
 #include "ships/ship_design.h"
 #include "ships/ship_list.h"
 #include "ships/ship_loader.h"
@@ -43,7 +41,7 @@ constexpr int kLastShipIndex = 1000;
 
 std::string repeat_line_character(unsigned char c, int count) { return std::string(count, static_cast<char>(c)); }
 
-void build_frames(ships::Program& p) {
+void build_frames(program::Program& p) {
   p.frame_top = "\xDA" + repeat_line_character(0xC4, 78) + "\xBF";
   p.frame_rule = "\xC3" + repeat_line_character(0xC4, 78) + "\xB4";
   p.frame_side = "\xB3";
@@ -66,19 +64,18 @@ std::string next_key(console::Console& c) {
   }
 }
 
-std::string document_name(const ships::Program& p) {
-  const auto i = static_cast<std::size_t>(console::round_to_int64(p.ship_index));
-  return p.ship_name.at(i) + ".DOC";
+std::string document_name(const program::Program& p) {
+  return p.ship_name.at(program::current_record(p)) + ".DOC";
 }
 
-void open_document(ships::Program& p, console::Console& c) {
+void open_document(program::Program& p, console::Console& c) {
   p.output_channel = 1;
   console::statement_event_check(c, kDocumentChosen);
   console::open_file(c, document_name(p), console::FileMode::Output, 1);
   console::statement_event_check(c, kOpenDocument);
 }
 
-void print_card(ships::Program& p, console::Console& c) {
+void print_card(program::Program& p, console::Console& c) {
   card::print_card_header(p, c);
   card::print_defence_line(p, c);
   card::print_weapons_table(p, c);
@@ -86,7 +83,7 @@ void print_card(ships::Program& p, console::Console& c) {
 
 // The design file first; the menu when it gives no ship. A design asked for at the
 // menu that gives no ship shows the menu again from its first page.
-void choose_ship(ships::Program& p, console::Console& c) {
+void choose_ship(program::Program& p, console::Console& c) {
   if (ships::design_ship_from_file(p, c) == ships::DesignOutcome::Designed) return;
   while (show_ship_menu(p, c) == MenuOutcome::DesignRequested) {
     if (ships::design_ship_from_file(p, c) == ships::DesignOutcome::Designed) return;
@@ -96,7 +93,7 @@ void choose_ship(ships::Program& p, console::Console& c) {
 
 }  // namespace
 
-void init_program(ships::Program& p, console::Console& c) {
+void init_program(program::Program& p, console::Console& c) {
   console::set_palette_entry(c, 1, console::make_argb_colour(255, 255, 255));
   console::statement_event_check(c, kPalette);
   console::set_text_colours(c, 0, 1);
@@ -108,14 +105,14 @@ void init_program(ships::Program& p, console::Console& c) {
   p.ship_count = kLastShipIndex;
   console::statement_event_check(c, kShipCount);
   try {
-    ships::create_ship_arrays(p);
+    program::create_ship_arrays(p);
   } catch (const std::bad_alloc&) {
     console::raise_fatal_error(c, console::FatalCause::ShipArraysOutOfMemory);
   }
   console::statement_event_check(c, kShipArrays);
 }
 
-void choose_output(ships::Program& p, console::Console& c) {
+void choose_output(program::Program& p, console::Console& c) {
   if (p.output_channel != 2) {
     console::print_to_screen(c, "", true);
     console::statement_event_check(c, kEmptyLineBeforeQuestion);
@@ -133,7 +130,7 @@ void choose_output(ships::Program& p, console::Console& c) {
   console::statement_event_check(c, kClearForCard);
 }
 
-bool wait_key_command(ships::Program& p, console::Console& c) {
+bool wait_key_command(program::Program& p, console::Console& c) {
   for (;;) {
     p.key_answer = upper_cased(next_key(c));
     console::statement_event_check(c, kKeyRead);
@@ -153,7 +150,7 @@ bool wait_key_command(ships::Program& p, console::Console& c) {
   }
 }
 
-NextCard finish_card(ships::Program& p, console::Console& c) {
+NextCard finish_card(program::Program& p, console::Console& c) {
   if (p.output_channel == 1) {
     card::print_damage_section(p, c);
     console::statement_event_check(c, kRestartAfterDocument);
@@ -164,7 +161,7 @@ NextCard finish_card(ships::Program& p, console::Console& c) {
   return NextCard::Again;
 }
 
-void restart_program(ships::Program&, console::Console&) { throw RestartRequest{}; }
+void restart_program(program::Program&, console::Console&) { throw RestartRequest{}; }
 
 void reset_console_for_restart(console::Console& c) {
   c.errors = {};
@@ -174,7 +171,7 @@ void reset_console_for_restart(console::Console& c) {
   console::close_all_files(c);
 }
 
-void run_road(ships::Program& p, console::Console& c, const std::string& ship_list) {
+void run_road(program::Program& p, console::Console& c, const std::string& ship_list) {
   init_program(p, c);
   ships::load_ship_list(p, c, ship_list);
   console::clear_screen(c);
@@ -193,13 +190,13 @@ void run_road(ships::Program& p, console::Console& c, const std::string& ship_li
 }
 
 void run_program(console::Console& c) {
-  ships::Program p;
+  program::Program p;
   for (;;) {
     try {
       run_road(p, c, ships::SHIP_LIST);
     } catch (const RestartRequest&) {
       reset_console_for_restart(c);
-      p = ships::Program{};
+      p = program::Program{};
     } catch (const console::ProgramHalt&) {
       return;
     }

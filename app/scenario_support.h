@@ -31,7 +31,7 @@ struct ScriptedRun {
   ScriptedRun() { host.attach(console); }
   console::ScriptedHost host;
   console::Console console{host};
-  ships::Program program;
+  program::Program program;
 };
 
 // A ship design file whose first value asks for no design: the menu follows the load.

@@ -93,7 +93,7 @@ TEST_F(ShipMenuTest, FractionsRoundHalfToEven) {
 // here from the names and tons alone: class by tons, then the first and the second
 // character of the name by code, then record order; names whose first character is
 // not a capital or whose second has a code outside 65 to 122 are left out.
-std::vector<float> expected_menu_order(const ships::Program& p) {
+std::vector<float> expected_menu_order(const program::Program& p) {
   std::vector<std::tuple<int, int, int, int>> keys;
   for (int i = 1; i <= static_cast<int>(p.ship_count); ++i) {
     const std::string& name = p.ship_name[i];

@@ -17,8 +17,7 @@
 #include "console/files.h"
 #include "console/scripted_host.h"
 #include "console/screen.h"
-#include "ships/program.h"
-#include "ships/ship_arrays.h"
+#include "program/program.h"
 
 namespace card {
 
@@ -57,7 +56,7 @@ struct CardBench {
   CardBench() {
     host.attach(c);
     p.ship_count = 1000;
-    ships::create_ship_arrays(p);
+    program::create_ship_arrays(p);
     p.frame_top = "\xDA" + std::string(78, '\xC4') + "\xBF";
     p.frame_rule = "\xC3" + std::string(78, '\xC4') + "\xB4";
     p.frame_side = "\xB3";
@@ -143,7 +142,7 @@ struct CardBench {
 
   console::ScriptedHost host;
   console::Console c{host};
-  ships::Program p;
+  program::Program p;
   std::filesystem::path folder;
   std::filesystem::path previous;
 };

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstddef>
-#include <cstdint>
 #include <limits>
 #include <vector>
 
@@ -63,26 +62,25 @@ double square_root(console::ErrorState& errors, double x) {
 }
 
 // The current ship's value in one number array; 0 when the index names no record.
-float current_value(const ships::Program& p, const std::vector<float>& values) {
-  const std::int64_t index = console::round_to_int64(p.ship_index);
-  if (index < 0 || static_cast<std::size_t>(index) >= values.size()) return 0;
-  return values[static_cast<std::size_t>(index)];
+float current_value(const program::Program& p, const std::vector<float>& values) {
+  const std::size_t record = program::current_record(p);
+  return record < values.size() ? values[record] : 0;
 }
 
-void read_hull_and_tons(ships::Program& p) {
+void read_hull_and_tons(program::Program& p) {
   p.hull_size_code = profile::profile_char(p, pos::HULL_SIZE);
   p.hull_size_value = profile::decode_char(p, p.hull_size_code);
   p.current_tons = current_value(p, p.ship_tons);
 }
 
-void derive_computer_model(ships::Program& p) {
+void derive_computer_model(program::Program& p) {
   p.computer_code = profile::profile_char(p, pos::COMPUTER);
   p.computer_model = computer_code_entry(p.computer_code).model;
   if (p.computer_count == 0) p.computer_count = 1;
   if (p.computer_model == 0) p.computer_model = 1;
 }
 
-void decode_defences(ships::Program& p) {
+void decode_defences(program::Program& p) {
   p.armor_rating = profile::decode_profile_position(p, pos::ARMOR);
   p.mes_rating = profile::decode_profile_position(p, pos::MES);
   p.nud_rating = profile::decode_profile_position(p, pos::NUD);
@@ -91,7 +89,7 @@ void decode_defences(ships::Program& p) {
 }
 
 // Up to two SaC batteries count as one.
-void count_defence_batteries(ships::Program& p) {
+void count_defence_batteries(program::Program& p) {
   p.battery_char = profile::battery_char_at(p, pos::SAC);
   p.sac_batt = profile::decode_char(p, p.battery_char);
   if (p.sac_batt <= 2) p.sac_batt = 1;
@@ -106,7 +104,7 @@ float add_weapon(console::ErrorState& errors, float sum, float base, long double
                             power(errors, base, exponent) * static_cast<long double>(batteries));
 }
 
-void sum_beam(ships::Program& p, console::ErrorState& errors) {
+void sum_beam(program::Program& p, console::ErrorState& errors) {
   p.laser_rating = profile::decode_profile_position(p, pos::LASER);
   p.laser_batt = profile::decode_battery_column(p, pos::LASER);
   p.stats_beam = add_weapon(errors, 0, p.laser_rating, p.stats_exponent, p.laser_batt);
@@ -131,14 +129,14 @@ void sum_beam(ships::Program& p, console::ErrorState& errors) {
                             p.meson_batt);
 }
 
-void sum_missile(ships::Program& p, console::ErrorState& errors) {
+void sum_missile(program::Program& p, console::ErrorState& errors) {
   p.missile_value = profile::decode_profile_position(p, pos::MISSILE);
   p.missile_batt = profile::decode_battery_column(p, pos::MISSILE);
   p.stats_missile = add_weapon(errors, 0, p.missile_value, p.stats_exponent, p.missile_batt);
 }
 
 // The defence sum raised to the power of the hull exponent, (hull size + 1) ^ 0.08.
-void sum_screens(ships::Program& p, console::ErrorState& errors) {
+void sum_screens(program::Program& p, console::ErrorState& errors) {
   float sum = p.sac_rating * p.sac_batt;
   sum = sum + 1.0f;
   sum = sum + p.rep_rating * p.rep_batt;
@@ -151,7 +149,7 @@ void sum_screens(ships::Program& p, console::ErrorState& errors) {
       static_cast<float>(power(errors, power(errors, sum, p.stats_exponent), hull_exponent));
 }
 
-void scale_by_computer(ships::Program& p, console::ErrorState& errors) {
+void scale_by_computer(program::Program& p, console::ErrorState& errors) {
   p.stats_divisor = 10;
   const double root = square_root(errors, static_cast<double>(p.computer_model));
   for (float* value : {&p.stats_beam, &p.stats_missile, &p.stats_screens}) {
@@ -160,7 +158,7 @@ void scale_by_computer(ships::Program& p, console::ErrorState& errors) {
   }
 }
 
-void choose_class(ships::Program& p) {
+void choose_class(program::Program& p) {
   const StatsClassRow& row = stats_class_row(p.current_tons);
   p.stats_class = row.stats_class;
   p.stats_class_divisor = row.divisor;
@@ -168,7 +166,7 @@ void choose_class(ships::Program& p) {
 
 // Each value is rounded in a step of its own, so an overflow of one is reported
 // before the next is rounded.
-void round_by_class(ships::Program& p, console::Console& c) {
+void round_by_class(program::Program& p, console::Console& c) {
   int place = kRoundBeam;
   for (float* value : {&p.stats_beam, &p.stats_missile, &p.stats_screens}) {
     const float quotient = *value / p.stats_class_divisor;
@@ -177,13 +175,13 @@ void round_by_class(ships::Program& p, console::Console& c) {
   }
 }
 
-void final_powers(ships::Program& p, console::ErrorState& errors) {
+void final_powers(program::Program& p, console::ErrorState& errors) {
   p.stats_beam = static_cast<float>(power(errors, p.stats_beam, FINAL_POWER));
   p.stats_missile = static_cast<float>(power(errors, p.stats_missile, FINAL_POWER));
   p.stats_screens = static_cast<float>(power(errors, p.stats_screens, SCREENS_POWER));
 }
 
-void bound_screens(ships::Program& p) {
+void bound_screens(program::Program& p) {
   if (p.stats_screens < 1) p.stats_screens = 1;
   if (p.stats_screens > 9) p.stats_screens = 9;
 }
@@ -198,7 +196,7 @@ const StatsClassRow& stats_class_row(float tons) {
   return *chosen;
 }
 
-void compute_stats(ships::Program& p, console::Console& c) {
+void compute_stats(program::Program& p, console::Console& c) {
   console::ErrorState& errors = c.errors;
   p.stats_exponent = 1;
   p.large_rating_scale = 1;

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace card {
 
@@ -26,6 +26,6 @@ const StatsClassRow& stats_class_row(float tons);
 // are left in the program's values. `computer_count` becomes 1 when it is 0. A scaled
 // value too large for 16 bits raises error 6 and counts 0 (screens then 1): the error
 // box follows that rounding, and after Yes the routine goes on with the value.
-void compute_stats(ships::Program& p, console::Console& c);
+void compute_stats(program::Program& p, console::Console& c);
 
 }  // namespace card

@@ -38,8 +38,8 @@ std::string batteries_of(const ShipSpec& s) {
 }
 
 // A program with 1001 records, the ship in record 12, and `ship_index` set to it.
-ships::Program program_with(const ShipSpec& s) {
-  ships::Program p;
+program::Program program_with(const ShipSpec& s) {
+  program::Program p;
   p.ship_profile.assign(1001, std::string());
   p.ship_batteries.assign(1001, std::string());
   p.ship_tons.assign(1001, 0.0f);
@@ -72,7 +72,7 @@ struct StatsConsole {
 // The counter values of the ship; every error box shown is counted against the
 // expected error number (0: no box at all).
 Stats stats_of(const ShipSpec& s, int expected_error = 0) {
-  ships::Program p = program_with(s);
+  program::Program p = program_with(s);
   StatsConsole run;
   compute_stats(p, run.c);
   if (expected_error == 0) {
@@ -106,7 +106,7 @@ TEST(ComputeStats, WorkedExample) {
   s.agility = 2;
   ASSERT_EQ(profile_of(s), "BB-C122241-530000-62002");
 
-  ships::Program p = program_with(s);
+  program::Program p = program_with(s);
   StatsConsole run;
   compute_stats(p, run.c);
   EXPECT_TRUE(run.host.boxes().empty());
@@ -257,7 +257,7 @@ TEST(ComputeStats, ComputerModelScalesByItsSquareRoot) {
     s.computer = c.computer;
     s.laser = '5';
     s.batteries = {{19, '2'}};
-    ships::Program p = program_with(s);
+    program::Program p = program_with(s);
     StatsConsole run;
     compute_stats(p, run.c);
     EXPECT_EQ(p.computer_model, c.model) << c.computer;
@@ -266,7 +266,7 @@ TEST(ComputeStats, ComputerModelScalesByItsSquareRoot) {
 }
 
 TEST(ComputeStats, ComputerCountBecomesOneWhenZero) {
-  ships::Program p = program_with(ShipSpec{});
+  program::Program p = program_with(ShipSpec{});
   StatsConsole run;
   EXPECT_EQ(p.computer_count, 0.0f);
   compute_stats(p, run.c);
@@ -302,7 +302,7 @@ TEST(ComputeStats, TwoOverflowsGiveTwoBoxes) {
   s.missile = 'X';
   s.batteries = {{19, 'W'}, {21, 'W'}, {22, 'W'}, {23, 'W'}};
   s.tons = 100;
-  ships::Program p = program_with(s);
+  program::Program p = program_with(s);
   p.ship_code_x.assign(1001, 400.0f);
   StatsConsole run;
   compute_stats(p, run.c);
@@ -319,7 +319,7 @@ TEST(ComputeStats, EveryCallStartsAfresh) {
   ShipSpec big;
   big.laser = 'W';
   big.batteries = {{19, '9'}};
-  ships::Program p = program_with(big);
+  program::Program p = program_with(big);
   p.ship_profile[13] = profile_of(ShipSpec{});
   p.ship_batteries[13] = "";  // no battery line at all
   p.ship_tons[13] = 3000;

@@ -24,12 +24,12 @@ enum Place {
 
 constexpr StatsLine VALUE_LINES[] = {StatsLine::Beam, StatsLine::Missile, StatsLine::Screens};
 
-void write_empty_line(ships::Program& p, console::Console& c, int place) {
+void write_empty_line(program::Program& p, console::Console& c, int place) {
   write_text(p, c, "", true);
   console::statement_event_check(c, place);
 }
 
-void write_class_line(ships::Program& p, console::Console& c) {
+void write_class_line(program::Program& p, console::Console& c) {
   write_text(p, c, stats_line_text(c.errors, p, StatsLine::Class));
   console::statement_event_check(c, kClassField);
   choose_stats_class_text(p);
@@ -40,7 +40,7 @@ void write_class_line(ships::Program& p, console::Console& c) {
 
 }  // namespace
 
-void print_stats_block(ships::Program& p, console::Console& c) {
+void print_stats_block(program::Program& p, console::Console& c) {
   compute_stats(p, c);
   console::statement_event_check(c, kCounterValues);
   write_empty_line(p, c, kEndOfMovementLine);

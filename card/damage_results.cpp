@@ -15,10 +15,10 @@ enum Place {
   kJumpDriveEntries,
 };
 
-constexpr ResultTable SURFACE = &ships::Program::surface_damage_result;
-constexpr ResultTable RADIATION = &ships::Program::radiation_damage_result;
-constexpr ResultTable INTERIOR = &ships::Program::interior_explosion_result;
-constexpr ResultTable CRITICAL = &ships::Program::critical_hit_result;
+constexpr ResultTable SURFACE = &program::Program::surface_damage_result;
+constexpr ResultTable RADIATION = &program::Program::radiation_damage_result;
+constexpr ResultTable INTERIOR = &program::Program::interior_explosion_result;
+constexpr ResultTable CRITICAL = &program::Program::critical_hit_result;
 
 // Rows 2 to 21 of the four tables; nullptr where a table has no entry.
 struct DamageResultRow {
@@ -73,11 +73,11 @@ constexpr TableEntry JUMP_DRIVE_ENTRIES[] = {
     {INTERIOR, 8}, {INTERIOR, 13}, {INTERIOR, 17}, {CRITICAL, 7},
 };
 
-void store_entry(ships::Program& p, ResultTable table, int row, const char* entry) {
+void store_entry(program::Program& p, ResultTable table, int row, const char* entry) {
   if (entry != nullptr) (p.*table)[static_cast<std::size_t>(row)] = entry;
 }
 
-void store_result_entries(ships::Program& p) {
+void store_result_entries(program::Program& p) {
   int row = kFirstResultRow;
   for (const DamageResultRow& entries : DAMAGE_RESULT_TABLES) {
     store_entry(p, SURFACE, row, entries.surface);
@@ -89,13 +89,13 @@ void store_result_entries(ships::Program& p) {
 }
 
 template <std::size_t N>
-void mark_no_effect(ships::Program& p, const TableEntry (&entries)[N]) {
+void mark_no_effect(program::Program& p, const TableEntry (&entries)[N]) {
   for (const TableEntry& e : entries) (p.*e.table)[static_cast<std::size_t>(e.row)] = p.no_effect_text;
 }
 
 }  // namespace
 
-void fill_damage_results(ships::Program& p, console::Console& c) {
+void fill_damage_results(program::Program& p, console::Console& c) {
   p.no_effect_text = " - NE -";
   console::statement_event_check(c, kNoEffectText);
   store_result_entries(p);

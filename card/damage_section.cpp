@@ -9,7 +9,7 @@ namespace card {
 
 // The damage box and the title block on both outputs; the document goes on with the
 // movement and counter-value blocks.
-void print_damage_section(ships::Program& p, console::Console& c) {
+void print_damage_section(program::Program& p, console::Console& c) {
   fill_damage_results(p, c);
   print_damage_table(p, c);
   print_card_title(p, c);

@@ -49,21 +49,21 @@ struct DamageColumnRule {
 };
 
 constexpr DamageColumnRule DAMAGE_COLUMN_RULES[] = {
-    {&ships::Program::surface_damage_result, true, 6, 0},       // Factor<A
-    {&ships::Program::surface_damage_result, true, 0, 0},       // Nukes/SM
-    {&ships::Program::radiation_damage_result, true, 0, 0},     // Armor
-    {&ships::Program::radiation_damage_result, false, 6, 0},    // Meson<10
-    {&ships::Program::radiation_damage_result, false, 0, 0},    // Meson SM
-    {&ships::Program::interior_explosion_result, false, 6, 0},  // Meson<10
-    {&ships::Program::interior_explosion_result, false, 0, 0},  // MesSM/IE
-    {&ships::Program::critical_hit_result, false, 0, 10},       // HITS
+    {&program::Program::surface_damage_result, true, 6, 0},       // Factor<A
+    {&program::Program::surface_damage_result, true, 0, 0},       // Nukes/SM
+    {&program::Program::radiation_damage_result, true, 0, 0},     // Armor
+    {&program::Program::radiation_damage_result, false, 6, 0},    // Meson<10
+    {&program::Program::radiation_damage_result, false, 0, 0},    // Meson SM
+    {&program::Program::interior_explosion_result, false, 6, 0},  // Meson<10
+    {&program::Program::interior_explosion_result, false, 0, 0},  // MesSM/IE
+    {&program::Program::critical_hit_result, false, 0, 10},       // HITS
 };
 
 constexpr float kDamageCellWidth = 8;
 constexpr float kFirstRoll = 2, kLastRoll = 12;
 constexpr float kTopRow = 27, kBottomRow = 2;
 
-void write_header(ships::Program& p, console::Console& c) {
+void write_header(program::Program& p, console::Console& c) {
   int place = kHeaderLines;
   for (const char* line : DAMAGE_TABLE_HEADER) {
     write_text(p, c, console::utf8_to_cp437(line), true);
@@ -71,7 +71,7 @@ void write_header(ships::Program& p, console::Console& c) {
   }
 }
 
-void find_damage_row(ships::Program& p, console::Console& c, const DamageColumnRule& rule) {
+void find_damage_row(program::Program& p, console::Console& c, const DamageColumnRule& rule) {
   float row = p.roll_2d6;
   if (rule.adds_armor) row = row + p.armor_rating;
   p.damage_row = row + rule.offset;
@@ -82,7 +82,7 @@ void find_damage_row(ships::Program& p, console::Console& c, const DamageColumnR
   console::statement_event_check(c, kRowIndexBottom);
 }
 
-void write_result_cell(ships::Program& p, console::Console& c, const DamageColumnRule& rule) {
+void write_result_cell(program::Program& p, console::Console& c, const DamageColumnRule& rule) {
   const auto& table = p.*rule.table;
   const auto row = static_cast<std::size_t>(console::round_to_int64(p.damage_row));
   const std::string entry = row < table.size() ? table[row] : std::string();
@@ -94,7 +94,7 @@ void write_result_cell(ships::Program& p, console::Console& c, const DamageColum
   console::statement_event_check(c, kResultCell);
 }
 
-void write_roll_row(ships::Program& p, console::Console& c) {
+void write_roll_row(program::Program& p, console::Console& c) {
   write_fields(p, c, console::utf8_to_cp437(ROLL_FIELD), {p.roll_2d6});
   console::statement_event_check(c, kRollNumber);
   for (const DamageColumnRule& rule : DAMAGE_COLUMN_RULES) {
@@ -109,7 +109,7 @@ void write_roll_row(ships::Program& p, console::Console& c) {
 
 }  // namespace
 
-void print_damage_table(ships::Program& p, console::Console& c) {
+void print_damage_table(program::Program& p, console::Console& c) {
   write_text(p, c, "", true);
   console::statement_event_check(c, kLineEndAfterCard);
   p.damage_cell_width = kDamageCellWidth;

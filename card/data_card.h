@@ -3,13 +3,13 @@
 #pragma once
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace card {
 
-void print_card_header(ships::Program& p, console::Console& c);
-void print_defence_line(ships::Program& p, console::Console& c);
-void print_weapons_table(ships::Program& p, console::Console& c);
-void print_damage_section(ships::Program& p, console::Console& c);
+void print_card_header(program::Program& p, console::Console& c);
+void print_defence_line(program::Program& p, console::Console& c);
+void print_weapons_table(program::Program& p, console::Console& c);
+void print_damage_section(program::Program& p, console::Console& c);
 
 }  // namespace card

@@ -23,7 +23,7 @@ TEST(ArmorBar, TwoPointsADoubleBarAndAnOddPointASingleBar) {
       {14, "║║║║║║║"},  {15, "║║║║║║║"},   {30, "║║║║║║║"},
   };
   for (const auto& c : cases) {
-    ships::Program p;
+    program::Program p;
     p.armor_rating = c.rating;
     make_armor_bar(p);
     EXPECT_EQ(cp437_to_utf8(p.armor_bar), c.bar) << c.rating;

@@ -9,7 +9,7 @@
 
 namespace card {
 
-void derive_computer(ships::Program& p, console::Console& c) {
+void derive_computer(program::Program& p, console::Console& c) {
   p.computer_code = profile::profile_char(p, profile::position::COMPUTER);
   const ComputerCode entry = computer_code_entry(p.computer_code);
   p.computer_text = entry.text;
@@ -24,7 +24,7 @@ void derive_computer(ships::Program& p, console::Console& c) {
   if (p.computer_model == 0) p.computer_model = 1;
 }
 
-std::string computer_cell(ships::Program& p, console::Console& c) {
+std::string computer_cell(program::Program& p, console::Console& c) {
   const std::string count = p.computer_count < 1
                                 ? std::string(" Comp : ")
                                 : field_text(c, "##x COM ", {p.computer_count});

@@ -2,7 +2,6 @@
 // the hull and its battery factor, the configuration, the size modifier and the armor.
 #include "card/card_header.h"
 
-#include "console/number_conversion.h"
 #include "profile/profile_access.h"
 
 namespace card {
@@ -48,11 +47,7 @@ constexpr float kSmallestSizeModifier = -2;
 
 }  // namespace
 
-std::size_t card_record(const ships::Program& p) {
-  return static_cast<std::size_t>(console::round_to_int64(p.ship_index));
-}
-
-void derive_hull(ships::Program& p) {
+void derive_hull(program::Program& p) {
   p.hull_size_code = profile::profile_char(p, pos::HULL_SIZE);
   p.hull_size_value = profile::decode_char(p, p.hull_size_code);
   p.hull_factor = 1;
@@ -61,7 +56,7 @@ void derive_hull(ships::Program& p) {
   }
 }
 
-void derive_configuration(ships::Program& p) {
+void derive_configuration(program::Program& p) {
   p.configuration_text = profile::profile_char(p, pos::CONFIGURATION);
   const float value = profile::decode_char(p, p.configuration_text);
   for (int n = 1; n <= 9; ++n) {
@@ -69,8 +64,8 @@ void derive_configuration(ships::Program& p) {
   }
 }
 
-void derive_size_modifier(ships::Program& p) {
-  const float tons = p.ship_tons.at(card_record(p));
+void derive_size_modifier(program::Program& p) {
+  const float tons = p.ship_tons.at(program::current_record(p));
   p.size_modifier = kSmallestSizeModifier;
   for (const auto& step : SIZE_MODIFIER_STEPS) {
     if (tons > step.tons || (step.or_equal && tons == step.tons)) {
@@ -80,7 +75,7 @@ void derive_size_modifier(ships::Program& p) {
   }
 }
 
-void derive_armor(ships::Program& p) {
+void derive_armor(program::Program& p) {
   p.armor_code = profile::profile_char(p, pos::ARMOR);
   p.armor_rating = profile::decode_char(p, p.armor_code);
 }

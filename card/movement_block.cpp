@@ -25,10 +25,10 @@ constexpr float kFirstSkill = 1, kLastSkill = 6;
 
 // The movement at the current skill: (M-Drive + agility + skill bonus) / 3 in single
 // precision, rounded half to even into 16 bits.
-void work_out_movement(ships::Program& p, console::Console& c) {
+void work_out_movement(program::Program& p, console::Console& c) {
   p.skill_bonus = console::integer_part((p.movement_skill - 1.0f) / 2.0f);
   console::statement_event_check(c, kSkillBonus);
-  float sum = p.mdrive_rating + p.ship_agility.at(card_record(p));
+  float sum = p.mdrive_rating + p.ship_agility.at(program::current_record(p));
   sum = sum + p.skill_bonus;
   p.hexes_per_turn = static_cast<float>(console::round_to_int16(c.errors, sum / 3.0f));
   console::statement_event_check(c, kHexesPerTurn);
@@ -36,10 +36,10 @@ void work_out_movement(ships::Program& p, console::Console& c) {
 
 }  // namespace
 
-void print_movement_block(ships::Program& p, console::Console& c) {
+void print_movement_block(program::Program& p, console::Console& c) {
   write_text(p, c, MOVEMENT_HEADING, true);
   console::statement_event_check(c, kMovementHeading);
-  write_fields(p, c, DRIVE_FORMAT, {p.mdrive_rating, p.ship_agility.at(card_record(p))}, true);
+  write_fields(p, c, DRIVE_FORMAT, {p.mdrive_rating, p.ship_agility.at(program::current_record(p))}, true);
   console::statement_event_check(c, kDriveLine);
   write_text(p, c, MOVEMENT_LABEL);
   console::statement_event_check(c, kMovementLabel);

@@ -10,19 +10,19 @@ namespace {
 struct StatsLineFormat {
   StatsLine line;
   const char* format;
-  float ships::Program::*value;
+  float program::Program::*value;
 };
 
 constexpr StatsLineFormat STATS_LINE_FORMATS[] = {
-    {StatsLine::Class, " Class   : #", &ships::Program::stats_class},
-    {StatsLine::Beam, " BEAM    :##", &ships::Program::stats_beam},
-    {StatsLine::Missile, " MISSILE :##", &ships::Program::stats_missile},
-    {StatsLine::Screens, " SREENS  :##", &ships::Program::stats_screens},
+    {StatsLine::Class, " Class   : #", &program::Program::stats_class},
+    {StatsLine::Beam, " BEAM    :##", &program::Program::stats_beam},
+    {StatsLine::Missile, " MISSILE :##", &program::Program::stats_missile},
+    {StatsLine::Screens, " SREENS  :##", &program::Program::stats_screens},
 };
 
 }  // namespace
 
-std::string stats_line_text(console::ErrorState& errors, const ships::Program& p, StatsLine line) {
+std::string stats_line_text(console::ErrorState& errors, const program::Program& p, StatsLine line) {
   std::string text;
   for (const StatsLineFormat& f : STATS_LINE_FORMATS) {
     if (f.line == line) console::format_number_field(errors, f.format, 0, p.*f.value, text);
@@ -30,6 +30,6 @@ std::string stats_line_text(console::ErrorState& errors, const ships::Program& p
   return text;
 }
 
-void choose_stats_class_text(ships::Program& p) { p.stats_class_text = stats_class_row(p.current_tons).text; }
+void choose_stats_class_text(program::Program& p) { p.stats_class_text = stats_class_row(p.current_tons).text; }
 
 }  // namespace card

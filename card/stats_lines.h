@@ -8,7 +8,7 @@
 #include <string>
 
 #include "console/runtime_error.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace card {
 
@@ -22,11 +22,11 @@ enum class StatsLine { Class, Beam, Missile, Screens };
 // `stats_missile` or `stats_screens`): " Class   : #", " BEAM    :##",
 // " MISSILE :##", " SREENS  :##". A value too wide for its field is written whole
 // after a "%".
-std::string stats_line_text(console::ErrorState& errors, const ships::Program& p, StatsLine line);
+std::string stats_line_text(console::ErrorState& errors, const program::Program& p, StatsLine line);
 
 // Sets `stats_class_text` to the class in words for `current_tons`, as
 // " = 1.000-9.999 tons (Destroyer)": the text of the last class whose tonnage the
 // ship reaches.
-void choose_stats_class_text(ships::Program& p);
+void choose_stats_class_text(program::Program& p);
 
 }  // namespace card

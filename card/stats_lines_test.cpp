@@ -20,7 +20,7 @@ TEST(StatsLines, ValuesInTheirFields) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.text);
-    ships::Program p;
+    program::Program p;
     p.stats_class = p.stats_beam = p.stats_missile = p.stats_screens = 55;
     switch (k.line) {
       case StatsLine::Class: p.stats_class = k.value; break;
@@ -50,7 +50,7 @@ TEST(StatsLines, ClassInWordsByTonnage) {
       {2500000, " = 100K tons+ (Battleships)"},
   };
   for (const Case& k : cases) {
-    ships::Program p;
+    program::Program p;
     p.current_tons = k.tons;
     choose_stats_class_text(p);
     EXPECT_EQ(p.stats_class_text, k.text) << k.tons;

@@ -42,7 +42,7 @@ constexpr float kEnergySStep = -2;
 constexpr float kEnergyLStep = -999;  // an energy weapon has no long range: " X"
 constexpr float kEnergyCellStep = 2;
 
-void read_lasers(ships::Program& p, console::Console& c) {
+void read_lasers(program::Program& p, console::Console& c) {
   read_weapon_rating(p, c, pos::LASER, p.laser_code, p.laser_rating, kLaserCode);
   p.beam_base = kBeamBaseStart - console::integer_part(p.laser_rating / 2.0f);
   console::statement_event_check(c, kBeamBase);
@@ -52,7 +52,7 @@ void read_lasers(ships::Program& p, console::Console& c) {
 }
 
 // The tag, the nine cells and the multiplier of a beam weapon row, then the separator.
-void finish_beam_row(ships::Program& p, console::Console& c, float rating, float cell_step,
+void finish_beam_row(program::Program& p, console::Console& c, float rating, float cell_step,
                      int first_place) {
   write_text(p, c, " SaC \xB3");
   console::statement_event_check(c, first_place);
@@ -68,7 +68,7 @@ void finish_beam_row(ships::Program& p, console::Console& c, float rating, float
 
 }  // namespace
 
-void print_laser_group(ships::Program& p, console::Console& c) {
+void print_laser_group(program::Program& p, console::Console& c) {
   read_lasers(p, c);
   const bool present = p.laser_rating != 0;
   console::statement_event_check(c, kLaserPresent);
@@ -78,7 +78,7 @@ void print_laser_group(ships::Program& p, console::Console& c) {
   finish_beam_row(p, c, p.laser_rating, 0, kLaserTag);
 }
 
-void print_energy_group(ships::Program& p, console::Console& c) {
+void print_energy_group(program::Program& p, console::Console& c) {
   read_weapon_rating(p, c, pos::ENERGY, p.energy_code, p.energy_rating, kEnergyCode);
   decode_weapon_batteries(p, c, pos::ENERGY, kEnergyBatteries);
   const bool present = p.energy_rating != 0;

@@ -15,7 +15,7 @@ constexpr float kLargestPlainRating = 10;  // a rating above it names a spinal w
 
 }  // namespace
 
-void read_weapon_rating(ships::Program& p, console::Console& c, int position, std::string& code,
+void read_weapon_rating(program::Program& p, console::Console& c, int position, std::string& code,
                         float& rating, int first_place) {
   code = profile::profile_char(p, position);
   console::statement_event_check(c, first_place);
@@ -28,13 +28,13 @@ void read_weapon_rating(ships::Program& p, console::Console& c, int position, st
   console::statement_event_check(c, first_place + 3);
 }
 
-void decode_weapon_batteries(ships::Program& p, console::Console& c, int column, int place) {
+void decode_weapon_batteries(program::Program& p, console::Console& c, int column, int place) {
   p.code_char = profile::battery_char_at(p, column);
   profile::decode_code_char(p);
   console::statement_event_check(c, place);
 }
 
-void set_weapon_row(ships::Program& p, console::Console& c, const WeaponRow& row, int first_place) {
+void set_weapon_row(program::Program& p, console::Console& c, const WeaponRow& row, int first_place) {
   p.weapon_label = row.label + row.code;
   console::statement_event_check(c, first_place);
   p.weapon_batt = p.code_value * p.hull_factor;
@@ -47,7 +47,7 @@ void set_weapon_row(ships::Program& p, console::Console& c, const WeaponRow& row
   console::statement_event_check(c, first_place + 4);
 }
 
-void print_offset_cells(ships::Program& p, console::Console& c, float after_model, int place) {
+void print_offset_cells(program::Program& p, console::Console& c, float after_model, int place) {
   for (p.factor_column = kFirstFactorColumn; p.factor_column <= kLastFactorColumn; p.factor_column += 1) {
     p.cell_value = ((p.row_offset + p.factor_column) - p.computer_model) - after_model;
     console::statement_event_check(c, place);
@@ -55,7 +55,7 @@ void print_offset_cells(ships::Program& p, console::Console& c, float after_mode
   }
 }
 
-void print_meson_cells(ships::Program& p, console::Console& c, MesonRow row, int place) {
+void print_meson_cells(program::Program& p, console::Console& c, MesonRow row, int place) {
   for (p.meson_column = kFirstFactorColumn; p.meson_column <= kLastFactorColumn; p.meson_column += 1) {
     p.digit_text = meson_digits(row, p.meson_column);
     console::statement_event_check(c, place);
@@ -67,7 +67,7 @@ void print_meson_cells(ships::Program& p, console::Console& c, MesonRow row, int
   }
 }
 
-void print_spinal_multiplier(ships::Program& p, console::Console& c, float rating, int place) {
+void print_spinal_multiplier(program::Program& p, console::Console& c, float rating, int place) {
   if (rating > kLargestPlainRating) {
     write_fields(p, c, " x## \xB3", {rating - kLargestPlainRating}, true);
   } else {
@@ -76,7 +76,7 @@ void print_spinal_multiplier(ships::Program& p, console::Console& c, float ratin
   console::statement_event_check(c, place);
 }
 
-void print_empty_multiplier(ships::Program& p, console::Console& c, bool line_end, int place) {
+void print_empty_multiplier(program::Program& p, console::Console& c, bool line_end, int place) {
   write_text(p, c, "     ");
   write_text(p, c, p.frame_side, line_end);
   console::statement_event_check(c, place);

@@ -6,28 +6,28 @@
 #pragma once
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace card::weapons {
 
 // Also sets `beam_base`, which the energy group reads, and starts `weapon_rows` at 1
 // (the separator under the header). Written when the laser rating is not 0: one row
 // and a separator.
-void print_laser_group(ships::Program& p, console::Console& c);
+void print_laser_group(program::Program& p, console::Console& c);
 
 // Written when the energy rating is not 0: one row (S from the laser's base, L shown
 // as " X") and a separator.
-void print_energy_group(ships::Program& p, console::Console& c);
+void print_energy_group(program::Program& p, console::Console& c);
 
 // Written when the particle battery count is not 0, whatever the rating: one row
 // without factors and a separator.
-void print_particle_group(ships::Program& p, console::Console& c);
+void print_particle_group(program::Program& p, console::Console& c);
 
 // Written when the meson rating is not 0: the MES row, the Con row and a separator.
-void print_meson_group(ships::Program& p, console::Console& c);
+void print_meson_group(program::Program& p, console::Console& c);
 
 // Written when the missile rating (held in `mes_rating`) is not 0: the S/B, Missiles
 // and NuD rows, each with a line end in the document only, and no separator.
-void print_missile_group(ships::Program& p, console::Console& c);
+void print_missile_group(program::Program& p, console::Console& c);
 
 }  // namespace card::weapons

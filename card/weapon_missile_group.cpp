@@ -51,7 +51,7 @@ struct RowWithoutHead {
 
 // A row of the group without a weapon head: the frame and the tag, the nine cells and
 // the empty multiplier; the line end only in the document.
-void print_row_without_head(ships::Program& p, console::Console& c, const RowWithoutHead& row,
+void print_row_without_head(program::Program& p, console::Console& c, const RowWithoutHead& row,
                             int first_place) {
   write_text(p, c, ROW_WITHOUT_HEAD + std::string(row.tag));
   console::statement_event_check(c, first_place);
@@ -61,7 +61,7 @@ void print_row_without_head(ships::Program& p, console::Console& c, const RowWit
   print_empty_multiplier(p, c, !card_on_screen(p), first_place + 3);
 }
 
-void print_missile_row(ships::Program& p, console::Console& c) {
+void print_missile_row(program::Program& p, console::Console& c) {
   set_weapon_row(p, c, {" Missiles   ", p.missile_code, p.missile_base, kMissileSStep, 0}, kMissileRow);
   print_weapon_row_head(p, c);
   write_text(p, c, " REP \xB3");
@@ -75,7 +75,7 @@ void print_missile_row(ships::Program& p, console::Console& c) {
 
 }  // namespace
 
-void print_missile_group(ships::Program& p, console::Console& c) {
+void print_missile_group(program::Program& p, console::Console& c) {
   read_weapon_rating(p, c, pos::MISSILE, p.missile_code, p.mes_rating, kMissileCode);
   p.missile_base = missile_base_for(c.errors, p.mes_rating);
   console::statement_event_check(c, kMissileBase);

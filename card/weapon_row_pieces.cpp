@@ -22,7 +22,7 @@ constexpr float kLowestNarrowCell = -10;  // from it down a cell takes three pos
 
 }  // namespace
 
-void print_weapon_row_head(ships::Program& p, console::Console& c) {
+void print_weapon_row_head(program::Program& p, console::Console& c) {
   write_text(p, c, p.frame_side);
   write_text(p, c, p.weapon_label);
   write_text(p, c, " ");
@@ -39,7 +39,7 @@ void print_weapon_row_head(ships::Program& p, console::Console& c) {
   console::statement_event_check(c, kHeadDoubleLine);
 }
 
-void print_factor_cell(ships::Program& p, console::Console& c) {
+void print_factor_cell(program::Program& p, console::Console& c) {
   if (p.cell_value > kLowestNarrowCell) {
     write_fields(p, c, "## \xB3", {p.cell_value});
   } else {
@@ -48,7 +48,7 @@ void print_factor_cell(ships::Program& p, console::Console& c) {
   console::statement_event_check(c, kFactorCell);
 }
 
-void print_weapon_separator(ships::Program& p, console::Console& c) {
+void print_weapon_separator(program::Program& p, console::Console& c) {
   const RulePieces rule = weapons_rule_pieces(RuleKind::Separator);
   write_text(p, c, rule.before);
   write_text(p, c, rule.crossing);

@@ -54,7 +54,7 @@ const char* meson_label(float rating) {
   return rating > kLargestPlainRating ? " ME Spinal  " : " Meson Gun  ";
 }
 
-void print_particle_row(ships::Program& p, console::Console& c) {
+void print_particle_row(program::Program& p, console::Console& c) {
   print_weapon_row_head(p, c);
   write_text(p, c, "  -  \xB3");
   for (int column = 1; column <= kFactorColumns; ++column) write_text(p, c, " - \xB3");
@@ -62,7 +62,7 @@ void print_particle_row(ships::Program& p, console::Console& c) {
   print_spinal_multiplier(p, c, p.particle_rating, kParticleMultiplier);
 }
 
-void print_con_row(ships::Program& p, console::Console& c) {
+void print_con_row(program::Program& p, console::Console& c) {
   write_text(p, c, ROW_WITHOUT_HEAD + std::string(" Con \xB3"));
   console::statement_event_check(c, kConHead);
   print_meson_cells(p, c, MesonRow::Con, kConCells);
@@ -71,7 +71,7 @@ void print_con_row(ships::Program& p, console::Console& c) {
 
 }  // namespace
 
-void print_particle_group(ships::Program& p, console::Console& c) {
+void print_particle_group(program::Program& p, console::Console& c) {
   read_weapon_rating(p, c, pos::PARTICLE, p.particle_code, p.particle_rating, kParticleCode);
   p.particle_base = particle_base_for(p.particle_rating);
   console::statement_event_check(c, kParticleBase);
@@ -88,7 +88,7 @@ void print_particle_group(ships::Program& p, console::Console& c) {
   console::statement_event_check(c, kParticleRowsCounted);
 }
 
-void print_meson_group(ships::Program& p, console::Console& c) {
+void print_meson_group(program::Program& p, console::Console& c) {
   read_weapon_rating(p, c, pos::MESON, p.meson_code, p.meson_rating, kMesonCode);
   const bool present = p.meson_rating != 0;
   console::statement_event_check(c, kMesonPresent);

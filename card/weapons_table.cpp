@@ -49,8 +49,8 @@ constexpr float kColumnHeadings = 9;
 constexpr float kRowsAboveTable = 10;  // rows 1 to 10 stand above the first separator
 constexpr float kCodeLetterFrom = 10;  // a CT value below it shows no code letter
 
-void print_header_fields(ships::Program& p, console::Console& c) {
-  const float evasion = (p.computer_model - p.size_modifier) + p.ship_agility.at(card_record(p));
+void print_header_fields(program::Program& p, console::Console& c) {
+  const float evasion = (p.computer_model - p.size_modifier) + p.ship_agility.at(program::current_record(p));
   write_fields(p, c, HEADER_FIELDS, {evasion, p.computer_model});
   console::statement_event_check(c, kHeaderFields);
   for (p.header_column = 1; p.header_column <= kColumnHeadings; p.header_column += 1) {
@@ -62,7 +62,7 @@ void print_header_fields(ships::Program& p, console::Console& c) {
 }
 
 // The CT value: the hull size and half the armor, with its code letter from 10 on.
-void work_out_ct_value(ships::Program& p, console::Console& c) {
+void work_out_ct_value(program::Program& p, console::Console& c) {
   p.hull_size_code = profile::profile_char(p, profile::position::HULL_SIZE);
   console::statement_event_check(c, kHullSizeCode);
   p.code_char = p.hull_size_code;
@@ -78,7 +78,7 @@ void work_out_ct_value(ships::Program& p, console::Console& c) {
   console::statement_event_check(c, kCtBlank);
 }
 
-void print_table_head(ships::Program& p, console::Console& c) {
+void print_table_head(program::Program& p, console::Console& c) {
   place_on_screen(p, c, kTopRow, 1);
   console::statement_event_check(c, kTopRuleCursor);
   write_text(p, c, weapons_rule(RuleKind::Top), true);
@@ -99,7 +99,7 @@ void print_table_head(ships::Program& p, console::Console& c) {
 
 // On the screen the bottom rule covers the last separator, or follows the missile
 // rows; in the document it follows the last line.
-void print_bottom_rule(ships::Program& p, console::Console& c) {
+void print_bottom_rule(program::Program& p, console::Console& c) {
   p.table_bottom_row = p.weapon_rows + kRowsAboveTable;
   console::statement_event_check(c, kBottomRow);
   if (p.table_bottom_row > kLastRow) p.table_bottom_row = kLastRow;
@@ -115,7 +115,7 @@ void print_bottom_rule(ships::Program& p, console::Console& c) {
 
 }  // namespace
 
-void print_weapons_table(ships::Program& p, console::Console& c) {
+void print_weapons_table(program::Program& p, console::Console& c) {
   print_table_head(p, c);
   print_laser_group(p, c);
   print_energy_group(p, c);

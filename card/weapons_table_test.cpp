@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "card/data_card.h"
-#include "ships/ship_arrays.h"
 #include "console/cp437.h"
 #include "console/files.h"
 #include "console/scripted_host.h"
@@ -75,7 +74,7 @@ class WeaponsTableTest : public ::testing::Test {
     fs::current_path(folder_);
     host.attach(console);
     p.ship_count = 1000;
-    ships::create_ship_arrays(p);
+    program::create_ship_arrays(p);
     p.frame_side = "\xB3";
   }
   void TearDown() override {
@@ -137,7 +136,7 @@ class WeaponsTableTest : public ::testing::Test {
 
   console::ScriptedHost host;
   console::Console console{host};
-  ships::Program p;
+  program::Program p;
 
  private:
   fs::path folder_, previous_;

@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace profile {
 
@@ -24,20 +24,20 @@ constexpr int HULL_SIZE = 4, CONFIGURATION = 5, JDRIVE = 6, MDRIVE = 7, PPLANT =
 
 // Character `position` of the current ship's profile: exactly one character, or the
 // empty text when the profile is shorter or the ship has no record.
-std::string profile_char(const ships::Program& p, int position);
+std::string profile_char(const program::Program& p, int position);
 
 // Character `column` of the current ship's battery line, in the same way.
-std::string battery_char_at(const ships::Program& p, int column);
+std::string battery_char_at(const program::Program& p, int column);
 
 // The class code: the first two characters of the profile, unchanged.
-std::string profile_class_code(const ships::Program& p);
+std::string profile_class_code(const program::Program& p);
 
 // Puts the character into `code_char`, decodes it and gives `code_value`.
-float decode_char(ships::Program& p, const std::string& character);
+float decode_char(program::Program& p, const std::string& character);
 
 // The decoded value of a profile position or a battery column, for the values that
 // keep no character of their own.
-float decode_profile_position(ships::Program& p, int position);
-float decode_battery_column(ships::Program& p, int column);
+float decode_profile_position(program::Program& p, int position);
+float decode_battery_column(program::Program& p, int column);
 
 }  // namespace profile

@@ -7,8 +7,8 @@
 namespace profile {
 namespace {
 
-ships::Program program_with_ships() {
-  ships::Program p;
+program::Program program_with_ships() {
+  program::Program p;
   p.ship_profile.assign(1001, std::string());
   p.ship_batteries.assign(1001, std::string());
   p.ship_code_x.assign(1001, 0.0f);
@@ -18,7 +18,7 @@ ships::Program program_with_ships() {
 }
 
 TEST(ProfileAccess, OneCharacterOrTheEmptyText) {
-  ships::Program p = program_with_ships();
+  program::Program p = program_with_ships();
   p.ship_profile[2] = "BB-C122241-530000-62002-X1";
   p.ship_batteries[2] = std::string(12, ' ') + "2" + std::string(5, ' ') + "21  3";
   p.ship_profile[3] = "CS-A1111";
@@ -45,7 +45,7 @@ TEST(ProfileAccess, OneCharacterOrTheEmptyText) {
 }
 
 TEST(ProfileAccess, DecodedPositionsAndColumns) {
-  ships::Program p = program_with_ships();
+  program::Program p = program_with_ships();
   p.ship_profile[5] = "BB-X122241-530000-6";  // 19 characters
   p.ship_batteries[5] = std::string(12, ' ') + "Z";
   p.ship_code_x[5] = 4;

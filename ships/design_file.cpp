@@ -4,6 +4,8 @@
 
 namespace ships {
 
+using program::Program;
+
 namespace {
 
 // The caption of the pair; true when the value may be read after it.

@@ -7,6 +7,8 @@
 
 namespace ships {
 
+using program::Program;
+
 namespace {
 
 // Place numbers of the steps, for the error box.

@@ -8,6 +8,8 @@
 
 namespace ships {
 
+using program::Program;
+
 namespace {
 
 // Place numbers of the steps, for the error box.

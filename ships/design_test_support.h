@@ -14,8 +14,7 @@
 #include "console/files.h"
 #include "console/scripted_host.h"
 #include "console/screen.h"
-#include "ships/program.h"
-#include "ships/ship_arrays.h"
+#include "program/program.h"
 
 namespace ships {
 
@@ -28,9 +27,9 @@ class DesignBench : public ::testing::Test {
 
   // Every value 0 or empty again, with the ship arrays of 1001 entries.
   void fresh_program() {
-    p = Program{};
+    p = program::Program{};
     p.ship_count = 1000;
-    create_ship_arrays(p);
+    program::create_ship_arrays(p);
   }
   void SetUp() override {
     char pattern[] = "/tmp/design_test_XXXXXX";
@@ -71,7 +70,7 @@ class DesignBench : public ::testing::Test {
 
   console::ScriptedHost host;
   console::Console c{host};
-  Program p;
+  program::Program p;
   std::filesystem::path folder, previous;
 };
 

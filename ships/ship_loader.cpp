@@ -7,6 +7,8 @@
 
 namespace ships {
 
+using program::Program;
+
 const SpeciesPrefix SPECIES_PREFIXES[5] = {
     {"Ixa", "IXA-"}, {"Qor", "QOR-"}, {"Kyv", "KYV-"}, {"Jev", "JEV-"}, {"YTT", "YTT-"},
 };
@@ -95,7 +97,7 @@ std::string tagged_name(const std::string& name, const std::string& type) {
 void load_ship_list(Program& p, console::Console& c, const std::string& list) {
   const float bound = p.ship_count;
   for (p.ship_index = 1; p.ship_index <= bound; p.ship_index += 1) {
-    const auto i = static_cast<std::size_t>(p.ship_index);
+    const std::size_t i = program::current_record(p);
     echo_record_number(p, c);
     ReadStep(p, c, list).text(p.ship_name[i]);
     console::statement_event_check(c, kReadName);

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace ships {
 
@@ -22,6 +22,6 @@ std::string tagged_name(const std::string& name, const std::string& type);
 
 // Reads records 1 and up from the list text until the sentinel "XXX" (or up to
 // ship_count records); ship_count becomes the number of records read.
-void load_ship_list(Program& p, console::Console& c, const std::string& list_text);
+void load_ship_list(program::Program& p, console::Console& c, const std::string& list_text);
 
 }  // namespace ships

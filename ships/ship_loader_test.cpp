@@ -4,7 +4,6 @@
 
 #include "console/scripted_host.h"
 #include "console/screen.h"
-#include "ships/ship_arrays.h"
 #include "ships/ship_list.h"
 
 namespace ships {
@@ -28,7 +27,7 @@ class ShipLoaderTest : public ::testing::Test {
   ShipLoaderTest() {
     host.attach(c);
     p.ship_count = 1000;
-    create_ship_arrays(p);
+    program::create_ship_arrays(p);
   }
   std::string row(int r) {
     return console::page_text_row(c.page, r);
@@ -36,7 +35,7 @@ class ShipLoaderTest : public ::testing::Test {
 
   console::ScriptedHost host;
   console::Console c{host};
-  Program p;
+  program::Program p;
 };
 
 TEST_F(ShipLoaderTest, RecordsEchoAndTags) {

@@ -12,6 +12,8 @@
 
 namespace ships {
 
+using program::Program;
+
 namespace {
 
 // Place numbers of the steps, for the error box.
@@ -73,7 +75,7 @@ constexpr ExportLine EXPORT_LINES[] = {
 constexpr char LINE_START[] = " ";
 
 void write_item(Program& p, console::Console& c, std::size_t record, const ExportItem& item, bool line_end) {
-  const long file = static_cast<long>(console::round_to_int64(p.output_channel));
+  const long file = program::output_file_number(p);
   if (item.text != nullptr) {
     console::print_to_file(c, file, (p.*item.text).at(record), false, item.next_zone, line_end);
   } else {
@@ -85,8 +87,7 @@ void write_item(Program& p, console::Console& c, std::size_t record, const Expor
 // One write statement: the blank that begins the line, then the items, the last one
 // with the line end.
 void write_line(Program& p, console::Console& c, std::size_t record, const ExportLine& line) {
-  console::print_to_file(c, static_cast<long>(console::round_to_int64(p.output_channel)), LINE_START, false,
-                         false, false);
+  console::print_to_file(c, program::output_file_number(p), LINE_START, false, false, false);
   for (std::size_t i = 0; i < line.items.size(); ++i) {
     write_item(p, c, record, line.items[i], i + 1 == line.items.size());
   }

@@ -3,6 +3,9 @@
 // and read and write its members, which carry the names the program gives them.
 // A restart replaces the whole struct by a fresh one: every number 0, every text
 // empty, every table empty.
+//
+// Beside the struct stand the few readings of its values that many routines share:
+// the current ship's record and the file number of the card's output.
 #pragma once
 
 #include <array>
@@ -10,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace ships {
+namespace program {
 
 struct Program {
   // Output and key commands.
@@ -155,4 +158,17 @@ struct Program {
   std::string export_file_name;
 };
 
-}  // namespace ships
+// Creates the 18 record arrays and `menu_ship_index` afresh with the indices 0 to
+// ship_count, every entry empty or 0. Throws std::bad_alloc when memory runs out.
+void create_ship_arrays(Program& p);
+
+// The record of the current ship: `ship_index` rounded half to even, as every index
+// of the ship arrays is. An index below 0 (or one that is not a number) gives a
+// record past the end of every array, so a test against an array's size refuses it.
+std::size_t current_record(const Program& p);
+
+// The number of the numbered output that `output_channel` names (rounded half to
+// even): 1 the document or export file, 2 the screen device.
+long output_file_number(const Program& p);
+
+}  // namespace program

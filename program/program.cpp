@@ -1,6 +1,8 @@
-#include "ships/ship_arrays.h"
+#include "program/program.h"
 
-namespace ships {
+#include "console/number_conversion.h"
+
+namespace program {
 
 void create_ship_arrays(Program& p) {
   const std::size_t n = static_cast<std::size_t>(p.ship_count) + 1;
@@ -12,4 +14,12 @@ void create_ship_arrays(Program& p) {
   }
 }
 
-}  // namespace ships
+std::size_t current_record(const Program& p) {
+  return static_cast<std::size_t>(console::round_to_int64(p.ship_index));
+}
+
+long output_file_number(const Program& p) {
+  return static_cast<long>(console::round_to_int64(p.output_channel));
+}
+
+}  // namespace program
