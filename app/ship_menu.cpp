@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "card/card_writes.h"
-#include "card/compute_stats.h"
+#include "stats/compute_stats.h"
 #include "console/number_conversion.h"
 #include "console/number_input.h"
 #include "console/screen.h"
@@ -89,7 +89,7 @@ bool consider_record(program::Program& p, console::Console& c) {
   p.sort_name = p.ship_name[record];
   console::statement_event_check(c, kSortName);
   if (!first_two_characters_match(p)) return false;
-  card::compute_stats(p, c);
+  stats::compute_stats(p, c);
   console::statement_event_check(c, kStats);
   if (p.stats_class != p.menu_class_pass) return false;
   p.menu_count = p.menu_count + 1;

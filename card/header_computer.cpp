@@ -3,7 +3,7 @@
 #include "card/card_header.h"
 
 #include "card/card_writes.h"
-#include "card/computer_codes.h"
+#include "stats/computer_codes.h"
 #include "console/number_conversion.h"
 #include "profile/profile_access.h"
 
@@ -11,7 +11,7 @@ namespace card {
 
 void derive_computer(program::Program& p, console::Console& c) {
   p.computer_code = profile::profile_char(p, profile::position::COMPUTER);
-  const ComputerCode entry = computer_code_entry(p.computer_code);
+  const stats::ComputerCode entry = stats::computer_code_entry(p.computer_code);
   p.computer_text = entry.text;
   p.computer_model = entry.model;
   p.computer_fib = entry.fib;

@@ -1,8 +1,8 @@
-#include "card/stats_lines.h"
+#include "stats/stats_lines.h"
 
 #include <gtest/gtest.h>
 
-namespace card {
+namespace stats {
 namespace {
 
 TEST(StatsLines, ValuesInTheirFields) {
@@ -58,4 +58,4 @@ TEST(StatsLines, ClassInWordsByTonnage) {
 }
 
 }  // namespace
-}  // namespace card
+}  // namespace stats

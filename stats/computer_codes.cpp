@@ -1,6 +1,6 @@
-#include "card/computer_codes.h"
+#include "stats/computer_codes.h"
 
-namespace card {
+namespace stats {
 
 namespace {
 
@@ -31,4 +31,4 @@ ComputerCode computer_code_entry(const std::string& code) {
   return {"     ", 0, 0, false};
 }
 
-}  // namespace card
+}  // namespace stats

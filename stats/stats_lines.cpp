@@ -1,9 +1,9 @@
-#include "card/stats_lines.h"
+#include "stats/stats_lines.h"
 
-#include "card/compute_stats.h"
+#include "stats/compute_stats.h"
 #include "console/number_field.h"
 
-namespace card {
+namespace stats {
 
 namespace {
 
@@ -32,4 +32,4 @@ std::string stats_line_text(console::ErrorState& errors, const program::Program&
 
 void choose_stats_class_text(program::Program& p) { p.stats_class_text = stats_class_row(p.current_tons).text; }
 
-}  // namespace card
+}  // namespace stats

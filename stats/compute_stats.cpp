@@ -1,15 +1,15 @@
-#include "card/compute_stats.h"
+#include "stats/compute_stats.h"
 
 #include <cmath>
 #include <cstddef>
 #include <limits>
 #include <vector>
 
-#include "card/computer_codes.h"
+#include "stats/computer_codes.h"
 #include "console/number_conversion.h"
 #include "profile/profile_access.h"
 
-namespace card {
+namespace stats {
 
 namespace {
 
@@ -226,4 +226,4 @@ void compute_stats(program::Program& p, console::Console& c) {
   console::statement_event_check(c, kScreensBounds);
 }
 
-}  // namespace card
+}  // namespace stats

@@ -10,7 +10,7 @@
 #include "console/runtime_error.h"
 #include "program/program.h"
 
-namespace card {
+namespace stats {
 
 // The heading above the counter values.
 inline constexpr char STATS_HEADING[] = " VALDORIN / BRELLACOSTA Stats";
@@ -29,4 +29,4 @@ std::string stats_line_text(console::ErrorState& errors, const program::Program&
 // ship reaches.
 void choose_stats_class_text(program::Program& p);
 
-}  // namespace card
+}  // namespace stats

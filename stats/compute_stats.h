@@ -2,13 +2,14 @@
 // tonnage, a BEAM value for the beam weapons, a MISSILE value for the missile
 // batteries and a screens value (1 to 9) for defences, armor and agility. They come
 // from the ship's profile, battery line, tons and agility, and the computer model
-// scales them.
+// scales them. Three callers print them: the ship menu, the document card's
+// counter-value block and the design result of a designed ship.
 #pragma once
 
 #include "console/console.h"
 #include "program/program.h"
 
-namespace card {
+namespace stats {
 
 // One class by tonnage; a ship is in the last class whose `min_tons` it reaches.
 struct StatsClassRow {
@@ -28,4 +29,4 @@ const StatsClassRow& stats_class_row(float tons);
 // box follows that rounding, and after Yes the routine goes on with the value.
 void compute_stats(program::Program& p, console::Console& c);
 
-}  // namespace card
+}  // namespace stats

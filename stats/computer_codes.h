@@ -1,11 +1,12 @@
 // The computer of a ship: profile position 9 is a digit or a letter of the computer
 // table, compared case-sensitively. A digit names a model of its own; the letters name
-// fib (fibre-optic) and bis models 1 to 9.
+// fib (fibre-optic) and bis models 1 to 9. The counter values read the model; the
+// card header reads the model, the fib flag and the computer cell's text.
 #pragma once
 
 #include <string>
 
-namespace card {
+namespace stats {
 
 struct ComputerCode {
   std::string text;  // the computer cell's text: "    4", "2 fib", or five blanks
@@ -19,4 +20,4 @@ struct ComputerCode {
 // letters, lower case, the empty text) gives five blanks, 0 and 0.
 ComputerCode computer_code_entry(const std::string& code);
 
-}  // namespace card
+}  // namespace stats

@@ -1,4 +1,4 @@
-#include "card/compute_stats.h"
+#include "stats/compute_stats.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace card {
+namespace stats {
 namespace {
 
 // The characters of a profile that the counter values read; every other position is
@@ -335,4 +335,4 @@ TEST(ComputeStats, EveryCallStartsAfresh) {
 }
 
 }  // namespace
-}  // namespace card
+}  // namespace stats
