@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "app/program_flow.h"
-#include "console/scripted_host.h"
 #include "console/screen.h"
+#include "console/scripted_host.h"
 
 namespace app {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "card/card_writes.h"
-#include "stats/compute_stats.h"
 #include "console/number_conversion.h"
 #include "console/number_input.h"
 #include "console/screen.h"
+#include "stats/compute_stats.h"
 
 namespace app {
 
@@ -123,7 +123,7 @@ void take_choice(program::Program& p, console::Console& c) {
   if (choice >= -0.5f && choice <= kLastMenuIndex + 0.5f) {
     p.ship_index = p.menu_ship_index[static_cast<std::size_t>(console::round_to_int64(choice))];
   } else {
-    console::raise_runtime_error(c.errors, 9);
+    console::raise_runtime_error(c.errors, console::kErrorSubscriptOutOfRange);
     p.ship_index = p.menu_ship_index[0];
   }
   console::statement_event_check(c, kChoice);

@@ -15,8 +15,8 @@
 
 #include "console/cp437.h"
 #include "console/files.h"
-#include "console/scripted_host.h"
 #include "console/screen.h"
+#include "console/scripted_host.h"
 #include "program/program.h"
 
 namespace card {

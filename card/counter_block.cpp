@@ -1,7 +1,7 @@
 #include "card/counter_block.h"
 
-#include "stats/compute_stats.h"
 #include "card/card_writes.h"
+#include "stats/compute_stats.h"
 #include "stats/stats_lines.h"
 
 namespace card {

@@ -3,9 +3,9 @@
 #include "card/card_header.h"
 
 #include "card/card_writes.h"
-#include "stats/computer_codes.h"
 #include "console/number_conversion.h"
 #include "profile/profile_access.h"
+#include "stats/computer_codes.h"
 
 namespace card {
 

@@ -13,8 +13,8 @@
 #include "card/data_card.h"
 #include "console/cp437.h"
 #include "console/files.h"
-#include "console/scripted_host.h"
 #include "console/screen.h"
+#include "console/scripted_host.h"
 
 namespace card {
 namespace {

@@ -9,7 +9,6 @@ namespace console {
 
 namespace {
 
-constexpr int OVERFLOW_ERROR = 6;
 constexpr int MOST_EXPONENT_DIGITS = 18;
 // Decimal exponents beyond this give infinity or 0 in extended precision anyway.
 constexpr long long EXPONENT_CLAMP = 100000;
@@ -60,7 +59,7 @@ long double read_based_number(ErrorState& errors, const std::string& text, std::
     const int digit = based_digit_value(text[i], bits);
     if (digit < 0) break;
     if ((value >> (64 - bits)) != 0) {
-      raise_runtime_error(errors, OVERFLOW_ERROR);
+      raise_runtime_error(errors, kErrorOverflow);
       return 0;
     }
     value = (value << bits) | static_cast<std::uint64_t>(digit);

@@ -3,8 +3,8 @@
 #include <span>
 
 #include "console/number_conversion.h"
-#include "ships/design_result.h"
 #include "ships/design_places.h"
+#include "ships/design_result.h"
 
 namespace ships {
 

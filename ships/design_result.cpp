@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "stats/compute_stats.h"
-#include "stats/stats_lines.h"
 #include "console/number_text.h"
 #include "console/screen.h"
 #include "ships/design_places.h"
+#include "stats/compute_stats.h"
+#include "stats/stats_lines.h"
 
 namespace ships {
 

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "console/files.h"
-#include "console/scripted_host.h"
 #include "console/screen.h"
+#include "console/scripted_host.h"
 #include "program/program.h"
 
 namespace ships {

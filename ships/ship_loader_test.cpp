@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "console/scripted_host.h"
 #include "console/screen.h"
+#include "console/scripted_host.h"
 #include "ships/ship_list.h"
 
 namespace ships {

@@ -5,9 +5,9 @@
 #include <limits>
 #include <vector>
 
-#include "stats/computer_codes.h"
 #include "console/number_conversion.h"
 #include "profile/profile_access.h"
+#include "stats/computer_codes.h"
 
 namespace stats {
 
@@ -47,7 +47,7 @@ constexpr long double SCREENS_POWER = 0.5L;
 // an illegal function call (error 5) and gives 0.
 long double power(console::ErrorState& errors, long double base, long double exponent) {
   if (base < 0 && exponent != std::floor(exponent)) {
-    console::raise_runtime_error(errors, 5);
+    console::raise_runtime_error(errors, console::kErrorIllegalFunctionCall);
     return 0;
   }
   return std::pow(base, exponent);
@@ -55,7 +55,7 @@ long double power(console::ErrorState& errors, long double base, long double exp
 
 double square_root(console::ErrorState& errors, double x) {
   if (x < 0) {
-    console::raise_runtime_error(errors, 5);
+    console::raise_runtime_error(errors, console::kErrorIllegalFunctionCall);
     return 0;
   }
   return std::sqrt(x);

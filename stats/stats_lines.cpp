@@ -1,7 +1,7 @@
 #include "stats/stats_lines.h"
 
-#include "stats/compute_stats.h"
 #include "console/number_field.h"
+#include "stats/compute_stats.h"
 
 namespace stats {
 
