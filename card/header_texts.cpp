@@ -5,16 +5,13 @@
 #include "card/card_writes.h"
 #include "console/number_text.h"
 #include "profile/profile_access.h"
+#include "ships/species_tags.h"
 
 namespace card {
 
 namespace {
 
 namespace pos = profile::position;
-
-// The species tags that the ship list puts in front of a name, in the order tested.
-constexpr const char* SPECIES_NAME_TAGS[] = {"IXA-", "QOR-", "KYV-", "JEV-", "YTT-"};
-constexpr std::size_t kTagLength = 4;
 
 constexpr float kKilotonFrom = 2000;
 
@@ -46,9 +43,7 @@ std::string tonnage_text(float tons) {
 
 void remove_name_tag(program::Program& p) {
   std::string& name = p.ship_name.at(program::current_record(p));
-  for (const char* tag : SPECIES_NAME_TAGS) {
-    if (name.compare(0, kTagLength, tag) == 0) name.erase(0, kTagLength);
-  }
+  name = ships::untagged_name(name);
 }
 
 void build_header_text(program::Program& p) {

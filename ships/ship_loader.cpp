@@ -4,14 +4,11 @@
 #include "console/number_text.h"
 #include "console/runtime_error.h"
 #include "console/screen.h"
+#include "ships/species_tags.h"
 
 namespace ships {
 
 using program::Program;
-
-const SpeciesPrefix SPECIES_PREFIXES[5] = {
-    {"Ixa", "IXA-"}, {"Qor", "QOR-"}, {"Kyv", "KYV-"}, {"Jev", "JEV-"}, {"YTT", "YTT-"},
-};
 
 namespace {
 
@@ -85,14 +82,6 @@ void read_record_fields(Program& p, console::Console& c, const std::string& list
 }
 
 }  // namespace
-
-std::string tagged_name(const std::string& name, const std::string& type) {
-  std::string result = name;
-  for (const auto& species : SPECIES_PREFIXES) {
-    if (type.compare(0, 3, species.prefix) == 0 && type.size() >= 3) result = species.tag + result;
-  }
-  return result;
-}
 
 void load_ship_list(Program& p, console::Console& c, const std::string& list) {
   const float bound = p.ship_count;
