@@ -37,7 +37,6 @@ enum DefenceStep {
 
 constexpr float kDefenceWidth = 55;
 constexpr float kArmorBarWidth = 7;
-constexpr float kFewestSacBatteries = 2;  // up to this many SaC batteries count as one
 
 void step(console::Console& c, DefenceStep place) { console::statement_event_check(c, place); }
 
@@ -74,11 +73,8 @@ void add_batteries(program::Program& p, console::Console& c, float batteries, fl
 
 void add_sac(program::Program& p, console::Console& c) {
   p.sac_code = profile::profile_char(p, pos::SAC);
-  p.battery_char = profile::battery_char_at(p, pos::SAC);
   p.sac_rating = profile::decode_char(p, p.sac_code);
-  float batteries = profile::decode_char(p, p.battery_char);
-  if (batteries <= kFewestSacBatteries) batteries = 1;
-  p.sac_batt = batteries;
+  p.sac_batt = profile::decode_sac_batteries(p);
   add_batteries(p, c, p.sac_batt, p.sac_rating, "SaC");
 }
 

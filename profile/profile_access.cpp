@@ -22,6 +22,9 @@ std::string char_at(const std::string* text, int position) {
   return text->substr(static_cast<std::size_t>(position) - 1, 1);
 }
 
+// Up to this many SaC batteries count as one.
+constexpr float kFewestSacBatteries = 2;
+
 }  // namespace
 
 std::string profile_char(const program::Program& p, int position) {
@@ -49,6 +52,12 @@ float decode_profile_position(program::Program& p, int position) {
 
 float decode_battery_column(program::Program& p, int column) {
   return decode_char(p, battery_char_at(p, column));
+}
+
+float decode_sac_batteries(program::Program& p) {
+  p.battery_char = battery_char_at(p, position::SAC);
+  const float batteries = decode_char(p, p.battery_char);
+  return batteries <= kFewestSacBatteries ? 1.0f : batteries;
 }
 
 }  // namespace profile

@@ -40,4 +40,9 @@ float decode_char(program::Program& p, const std::string& character);
 float decode_profile_position(program::Program& p, int position);
 float decode_battery_column(program::Program& p, int column);
 
+// The SaC battery count: puts the character of battery column 13 into `battery_char`
+// and decodes it, where up to two batteries count as one (a blank, "1" and "2" all
+// give 1).
+float decode_sac_batteries(program::Program& p);
+
 }  // namespace profile

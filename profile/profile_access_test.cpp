@@ -64,5 +64,27 @@ TEST(ProfileAccess, DecodedPositionsAndColumns) {
   EXPECT_EQ(decode_profile_position(p, position::ARMOR), 0.0f);
 }
 
+// Column 13 holds the SaC batteries; a count of up to two is one battery.
+TEST(ProfileAccess, UpToTwoSacBatteriesCountAsOne) {
+  static const struct {
+    const char* line;
+    float code_x;
+    const char* character;
+    float batteries;
+  } cases[] = {
+      {"            1", 0, "1", 1},  {"            2", 0, "2", 1}, {"            3", 0, "3", 3},
+      {"            A", 0, "A", 10}, {"             ", 0, " ", 1}, {"", 0, "", 1},
+      {"            X", 2, "X", 1},  {"            X", 5, "X", 5},
+  };
+  for (const auto& c : cases) {
+    program::Program p = program_with_ships();
+    p.ship_batteries[4] = c.line;
+    p.ship_code_x[4] = c.code_x;
+    p.ship_index = 4;
+    EXPECT_EQ(decode_sac_batteries(p), c.batteries) << "[" << c.line << "]";
+    EXPECT_EQ(p.battery_char, c.character) << "[" << c.line << "]";
+  }
+}
+
 }  // namespace
 }  // namespace profile

@@ -88,11 +88,8 @@ void decode_defences(program::Program& p) {
   p.rep_rating = profile::decode_profile_position(p, pos::REP);
 }
 
-// Up to two SaC batteries count as one.
 void count_defence_batteries(program::Program& p) {
-  p.battery_char = profile::battery_char_at(p, pos::SAC);
-  p.sac_batt = profile::decode_char(p, p.battery_char);
-  if (p.sac_batt <= 2) p.sac_batt = 1;
+  p.sac_batt = profile::decode_sac_batteries(p);
   p.battery_char = profile::battery_char_at(p, pos::REP);
   p.rep_batt = profile::decode_char(p, p.battery_char);
 }
