@@ -5,6 +5,7 @@
 #include "app/run_program.h"
 #include "app/ship_menu.h"
 #include "card/data_card.h"
+#include "console/cp437.h"
 #include "console/files.h"
 #include "console/keyboard.h"
 #include "console/screen.h"
@@ -49,10 +50,7 @@ void build_frames(program::Program& p) {
 
 // The key as key_answer holds it: a single letter a to z upper-cased, anything else
 // (two-character keys included) unchanged.
-std::string upper_cased(const std::string& key) {
-  if (key.size() == 1 && key[0] >= 'a' && key[0] <= 'z') return std::string(1, static_cast<char>(key[0] - 32));
-  return key;
-}
+std::string key_as_answer(const std::string& key) { return key.size() == 1 ? console::upper_cased(key) : key; }
 
 // Waits for a key without showing anything; looks at the stop flag between polls.
 std::string next_key(console::Console& c) {
@@ -132,7 +130,7 @@ void choose_output(program::Program& p, console::Console& c) {
 
 bool wait_key_command(program::Program& p, console::Console& c) {
   for (;;) {
-    p.key_answer = upper_cased(next_key(c));
+    p.key_answer = key_as_answer(next_key(c));
     console::statement_event_check(c, kKeyRead);
     console::close_file(c, 1);
     console::statement_event_check(c, kCloseForDocument);

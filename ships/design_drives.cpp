@@ -1,5 +1,6 @@
 #include "ships/design_drives.h"
 
+#include "console/cp437.h"
 #include "console/number_conversion.h"
 #include "console/number_text.h"
 #include "console/screen.h"
@@ -86,7 +87,7 @@ void read_drive(Program& p, console::Console& c, float& rating, std::string& cod
 
 void read_pplant_letter(Program& p, console::Console& c) {
   read_text_pair(p, c, p.pplant_code, kPplantPair);
-  p.pplant_code = upper_cased_text(p.pplant_code);
+  p.pplant_code = console::upper_cased(p.pplant_code);
   console::statement_event_check(c, kPplantUpperCase);
   if (const float* value = pplant_letter_value(p.pplant_code)) p.design_pplant_letter_value = *value;
   console::statement_event_check(c, kPplantLetter);
@@ -124,7 +125,7 @@ void derive_pplant_code(Program& p, console::Console& c) {
 
 void read_computer_values(Program& p, console::Console& c) {
   read_text_pair(p, c, p.computer_text, kComputerPair);
-  p.computer_text = upper_cased_text(p.computer_text);
+  p.computer_text = console::upper_cased(p.computer_text);
   console::statement_event_check(c, kComputerUpperCase);
   read_number_pair(p, c, p.computer_count, kComputerCountPair);
   if (p.computer_count == 0) p.computer_count = 1;

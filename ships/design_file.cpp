@@ -28,11 +28,4 @@ void read_number_pair(Program& p, console::Console& c, float& value, int place) 
   console::statement_event_check(c, place);
 }
 
-std::string upper_cased_text(std::string text) {
-  for (char& ch : text) {
-    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-  }
-  return text;
-}
-
 }  // namespace ships

@@ -25,7 +25,4 @@ void read_text_pair(program::Program& p, console::Console& c, std::string& value
 // begin like a number reads as 0.
 void read_number_pair(program::Program& p, console::Console& c, float& value, int place);
 
-// The text with the letters a to z made capitals; every other byte stays.
-std::string upper_cased_text(std::string text);
-
 }  // namespace ships
