@@ -2,7 +2,6 @@
 
 #include <new>
 
-#include "app/run_program.h"
 #include "app/ship_menu.h"
 #include "card/data_card.h"
 #include "console/cp437.h"
@@ -10,7 +9,6 @@
 #include "console/keyboard.h"
 #include "console/screen.h"
 #include "ships/ship_design.h"
-#include "ships/ship_list.h"
 #include "ships/ship_loader.h"
 
 namespace app {
@@ -71,12 +69,6 @@ void open_document(program::Program& p, console::Console& c) {
   console::statement_event_check(c, kDocumentChosen);
   console::open_file(c, document_name(p), console::FileMode::Output, 1);
   console::statement_event_check(c, kOpenDocument);
-}
-
-void print_card(program::Program& p, console::Console& c) {
-  card::print_card_header(p, c);
-  card::print_defence_line(p, c);
-  card::print_weapons_table(p, c);
 }
 
 // The design file first; the menu when it gives no ship. A design asked for at the
@@ -143,7 +135,7 @@ bool wait_key_command(program::Program& p, console::Console& c) {
       return true;
     }
     if (p.key_answer == "Q") console::end_program(c);
-    if (p.key_answer == "R") restart_program(p, c);
+    if (p.key_answer == "R") restart_program();
     return false;
   }
 }
@@ -152,14 +144,14 @@ NextCard finish_card(program::Program& p, console::Console& c) {
   if (p.output_channel == 1) {
     card::print_damage_section(p, c);
     console::statement_event_check(c, kRestartAfterDocument);
-    restart_program(p, c);
+    restart_program();
   }
   if (wait_key_command(p, c)) return NextCard::Document;
-  if (p.key_answer == " ") restart_program(p, c);
+  if (p.key_answer == " ") restart_program();
   return NextCard::Again;
 }
 
-void restart_program(program::Program&, console::Console&) { throw RestartRequest{}; }
+void restart_program() { throw RestartRequest{}; }
 
 void reset_console_for_restart(console::Console& c) {
   c.errors = {};
@@ -177,26 +169,12 @@ void run_road(program::Program& p, console::Console& c, const std::string& ship_
   choose_ship(p, c);
   choose_output(p, c);
   for (;;) {
-    print_card(p, c);
+    card::print_data_card(p, c);
     if (finish_card(p, c) == NextCard::Document) {
       console::clear_screen(c);
       console::statement_event_check(c, kClearForCard);
     } else {
       choose_output(p, c);
-    }
-  }
-}
-
-void run_program(console::Console& c) {
-  program::Program p;
-  for (;;) {
-    try {
-      run_road(p, c, ships::SHIP_LIST);
-    } catch (const RestartRequest&) {
-      reset_console_for_restart(c);
-      p = program::Program{};
-    } catch (const console::ProgramHalt&) {
-      return;
     }
   }
 }

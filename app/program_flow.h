@@ -32,7 +32,7 @@ enum class NextCard { Again, Document };
 NextCard finish_card(program::Program& p, console::Console& c);
 
 // Abandons the running routine and runs the program again from the start.
-[[noreturn]] void restart_program(program::Program& p, console::Console& c);
+[[noreturn]] void restart_program();
 
 // What a restart does to the console: the 16 start colours, colours 7 on 0, all files
 // closed. The page, the cursor and the key queue stay as they are.

@@ -1,5 +1,4 @@
-// The armor bar of the screen card: the armor rating drawn as double and single bars.
-#include "card/defence_line.h"
+#include "card/armor_bar.h"
 
 #include <string>
 

@@ -4,7 +4,9 @@
 #include "card/card_header.h"
 
 #include "card/card_writes.h"
-#include "card/data_card.h"
+#include "card/crew_text.h"
+#include "card/header_texts.h"
+#include "card/header_values.h"
 #include "console/number_conversion.h"
 #include "console/runtime_error.h"
 

@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "card/card_test_support.h"
-#include "card/data_card.h"
+#include "card/crew_text.h"
+#include "card/defence_line.h"
+#include "card/header_texts.h"
+#include "card/header_values.h"
 
 namespace card {
 namespace {

@@ -1,10 +1,7 @@
-// The crew line of the card header: the crew divided into sections, one for every
-// thousand tons and one more for a remainder of about a tenth of that or more (as
-// near as single precision holds a tenth), then the low berths, troops and fuel, and
-// in the document the cargo and the passengers.
-#include "card/card_header.h"
+#include "card/crew_text.h"
 
 #include "card/card_writes.h"
+#include "card/header_texts.h"
 #include "console/number_conversion.h"
 #include "console/number_text.h"
 #include "console/runtime_error.h"

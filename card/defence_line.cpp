@@ -1,12 +1,10 @@
-// print_defence_line: the armor cell, the defence text centred in the 55 columns
-// before the frame edge, and on the screen the joins of the cells into the rule above.
 #include "card/defence_line.h"
 
 #include <cstdint>
 #include <string>
 
+#include "card/armor_bar.h"
 #include "card/card_writes.h"
-#include "card/data_card.h"
 #include "console/number_conversion.h"
 #include "console/number_text.h"
 #include "console/runtime_error.h"

@@ -1,6 +1,4 @@
-// The texts of the card header: the ship's name without its species tag, the header
-// text with the tonnage, and the drive text with the values it fixes in the record.
-#include "card/card_header.h"
+#include "card/header_texts.h"
 
 #include "card/card_writes.h"
 #include "console/number_text.h"

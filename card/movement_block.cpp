@@ -1,6 +1,5 @@
 #include "card/movement_block.h"
 
-#include "card/card_header.h"
 #include "card/card_writes.h"
 #include "console/number_conversion.h"
 

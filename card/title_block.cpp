@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <string>
 
-#include "card/card_header.h"
 #include "card/card_writes.h"
 #include "console/number_conversion.h"
 

@@ -1,9 +1,8 @@
-// The numeric value of a text (declared in number_conversion.h).
+#include "console/number_parse.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-
-#include "console/number_conversion.h"
 
 namespace console {
 

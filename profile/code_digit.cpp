@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "console/number_conversion.h"
+#include "console/number_parse.h"
 
 namespace profile {
 

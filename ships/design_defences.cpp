@@ -2,6 +2,7 @@
 
 #include "console/files.h"
 #include "console/number_conversion.h"
+#include "console/number_parse.h"
 #include "ships/design_codes.h"
 #include "ships/design_file.h"
 #include "ships/design_places.h"

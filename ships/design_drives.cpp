@@ -2,6 +2,7 @@
 
 #include "console/cp437.h"
 #include "console/number_conversion.h"
+#include "console/number_parse.h"
 #include "console/number_text.h"
 #include "console/screen.h"
 #include "ships/design_codes.h"

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "card/weapon_tables.h"
+#include "card/weapons/weapon_tables.h"
 #include "console/console.h"
 #include "program/program.h"
 

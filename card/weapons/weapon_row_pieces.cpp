@@ -1,7 +1,7 @@
-#include "card/weapon_row_pieces.h"
+#include "card/weapons/weapon_row_pieces.h"
 
 #include "card/card_writes.h"
-#include "card/weapon_rules.h"
+#include "card/weapons/weapon_rules.h"
 
 namespace card::weapons {
 

@@ -1,13 +1,12 @@
-// The missile group of the weapons table: the S/B row, the missile row and the NuD
-// row. It is the last group and has no separator after it.
+#include "card/weapons/weapon_missile_group.h"
+
 #include <string>
 
 #include "card/card_writes.h"
-#include "card/weapon_group_steps.h"
-#include "card/weapon_groups.h"
-#include "card/weapon_row_pieces.h"
-#include "card/weapon_rules.h"
-#include "card/weapon_tables.h"
+#include "card/weapons/weapon_group_steps.h"
+#include "card/weapons/weapon_row_pieces.h"
+#include "card/weapons/weapon_rules.h"
+#include "card/weapons/weapon_tables.h"
 #include "profile/profile_access.h"
 
 namespace card::weapons {

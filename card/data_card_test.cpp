@@ -1,13 +1,14 @@
 // The whole damage section of one ship, worked out by hand: the screen after T and the
 // bytes of the document's closing sections; and the failing writes when no card
 // output is open.
+#include "card/data_card.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "card/closing_sections_test_support.h"
-#include "card/data_card.h"
 #include "console/screen.h"
 
 namespace card {
@@ -146,9 +147,7 @@ TEST(DamageSection, ReadsWhatTheCardHeaderLeaves) {
   ship.agility = 5;
   run.put(ship);
   run.in_document();
-  print_card_header(run.p, run.c);
-  print_defence_line(run.p, run.c);
-  print_weapons_table(run.p, run.c);
+  print_data_card(run.p, run.c);
   print_damage_section(run.p, run.c);
   EXPECT_TRUE(run.host.boxes().empty());
   const std::vector<std::string> lines = run.document_lines();

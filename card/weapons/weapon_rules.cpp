@@ -1,4 +1,4 @@
-#include "card/weapon_rules.h"
+#include "card/weapons/weapon_rules.h"
 
 namespace card::weapons {
 

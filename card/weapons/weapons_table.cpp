@@ -1,13 +1,11 @@
-// The weapons table of the data card: a box under the DEFENCE line with the evasion,
-// the computer model and the CT value in its header row, then one row group for each
-// weapon the ship carries, and a bottom rule. The same lines go to the document and to
-// the screen; on the screen four cursor moves place the table on rows 9 to 24.
-#include "card/card_header.h"
+#include "card/weapons/weapons_table.h"
+
 #include "card/card_writes.h"
-#include "card/data_card.h"
-#include "card/weapon_groups.h"
-#include "card/weapon_row_pieces.h"
-#include "card/weapon_rules.h"
+#include "card/weapons/weapon_beam_groups.h"
+#include "card/weapons/weapon_missile_group.h"
+#include "card/weapons/weapon_row_pieces.h"
+#include "card/weapons/weapon_rules.h"
+#include "card/weapons/weapon_spinal_groups.h"
 #include "console/number_conversion.h"
 #include "profile/code_digit.h"
 #include "profile/profile_access.h"

@@ -1,13 +1,12 @@
-// The particle and meson gun groups of the weapons table; a rating above 10 names a
-// spinal weapon, which has its own label and a multiplier.
+#include "card/weapons/weapon_spinal_groups.h"
+
 #include <string>
 
 #include "card/card_writes.h"
-#include "card/weapon_group_steps.h"
-#include "card/weapon_groups.h"
-#include "card/weapon_row_pieces.h"
-#include "card/weapon_rules.h"
-#include "card/weapon_tables.h"
+#include "card/weapons/weapon_group_steps.h"
+#include "card/weapons/weapon_row_pieces.h"
+#include "card/weapons/weapon_rules.h"
+#include "card/weapons/weapon_tables.h"
 #include "profile/profile_access.h"
 
 namespace card::weapons {

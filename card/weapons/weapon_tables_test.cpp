@@ -1,10 +1,10 @@
-#include "card/weapon_tables.h"
+#include "card/weapons/weapon_tables.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "card/weapon_rules.h"
+#include "card/weapons/weapon_rules.h"
 #include "console/cp437.h"
 
 namespace card::weapons {

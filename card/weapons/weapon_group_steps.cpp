@@ -1,8 +1,8 @@
-#include "card/weapon_group_steps.h"
+#include "card/weapons/weapon_group_steps.h"
 
 #include "card/card_writes.h"
-#include "card/weapon_row_pieces.h"
-#include "console/number_conversion.h"
+#include "card/weapons/weapon_row_pieces.h"
+#include "console/number_parse.h"
 #include "profile/code_digit.h"
 #include "profile/profile_access.h"
 

@@ -1,6 +1,8 @@
 // The weapons table on the screen and in the document, for ships set up by hand as the
 // card header and the defence line leave them. Every expected row was worked out from
 // the table's rules on paper.
+#include "card/weapons/weapons_table.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "card/data_card.h"
 #include "console/cp437.h"
 #include "console/files.h"
 #include "console/screen.h"

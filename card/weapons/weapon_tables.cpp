@@ -1,4 +1,4 @@
-#include "card/weapon_tables.h"
+#include "card/weapons/weapon_tables.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
-// The laser and energy weapon groups of the weapons table.
+#include "card/weapons/weapon_beam_groups.h"
+
 #include "card/card_writes.h"
-#include "card/weapon_group_steps.h"
-#include "card/weapon_groups.h"
-#include "card/weapon_row_pieces.h"
+#include "card/weapons/weapon_group_steps.h"
+#include "card/weapons/weapon_row_pieces.h"
 #include "console/number_conversion.h"
 #include "profile/profile_access.h"
 
