@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "app/app_places.h"
 #include "app/ship_menu.h"
 #include "card/data_card.h"
 #include "console/cp437.h"
@@ -17,7 +18,7 @@ namespace {
 
 // Place numbers of the steps of the road, for the error box.
 enum RoadStep {
-  kPalette = 1,
+  kPalette = place::kRoad,
   kTextColours,
   kCloseFirstFile,
   kFrames,
@@ -34,7 +35,9 @@ enum RoadStep {
   kDocumentChosen,
   kOpenDocument,
   kRestartAfterDocument,
+  kRoadStepsEnd,
 };
+static_assert(kRoadStepsEnd <= place::kRoadEnd);
 
 constexpr int kLastShipIndex = 1000;
 

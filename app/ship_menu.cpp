@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/app_places.h"
 #include "card/card_writes.h"
 #include "console/number_conversion.h"
 #include "console/number_input.h"
@@ -14,7 +15,7 @@ namespace {
 
 // Place numbers of the menu's steps, for the error box.
 enum MenuStep {
-  kClear = 201,
+  kClear = place::kMenu,
   kTitle,
   kEmptyLineAfterTitle,
   kSortName,
@@ -29,7 +30,9 @@ enum MenuStep {
   kPageTitle,
   kPageEmptyLineAfterTitle,
   kEmptyLineBeforeFinalPrompt,
+  kMenuStepsEnd,
 };
+static_assert(kMenuStepsEnd <= place::kMenuEnd);
 
 constexpr float kNameWidth = 23;
 constexpr int kLinesPerPage = 20;

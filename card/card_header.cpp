@@ -3,6 +3,7 @@
 // a cursor move and draws the class code and the tech level in boxes of their own.
 #include "card/card_header.h"
 
+#include "card/card_places.h"
 #include "card/card_writes.h"
 #include "card/crew_text.h"
 #include "card/header_texts.h"
@@ -17,7 +18,7 @@ namespace {
 // Place numbers of the header's steps, for the error box; the crew steps have their
 // own (from 340).
 enum HeaderStep {
-  kHull = 300,
+  kHull = place::kHeader,
   kConfiguration,
   kNameTag,
   kHeaderText,
@@ -49,7 +50,9 @@ enum HeaderStep {
   kComputer,
   kComputerCell,
   kArmor,
+  kHeaderStepsEnd,
 };
+static_assert(kHeaderStepsEnd <= place::kCrew);
 
 // Centring widths: the document's framed lines, and on the screen the header text
 // between the two boxes and the framed lines inside the frame.

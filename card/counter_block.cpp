@@ -1,5 +1,6 @@
 #include "card/counter_block.h"
 
+#include "card/card_places.h"
 #include "card/card_writes.h"
 #include "stats/compute_stats.h"
 #include "stats/stats_lines.h"
@@ -9,7 +10,7 @@ namespace card {
 namespace {
 
 enum Place {
-  kCounterValues = 740,
+  kCounterValues = place::kCounterBlock,
   kEndOfMovementLine,
   kFirstEmptyLine,
   kSecondEmptyLine,
@@ -19,8 +20,10 @@ enum Place {
   kClassText,
   kClassTextWritten,
   kEmptyLineAfterClass,
-  kValueLines = 750,  // one place per value line, 750 to 752
+  kValueLines,  // one place per value line, three of them
+  kCounterStepsEnd = kValueLines + 3,
 };
+static_assert(kValueLines == place::kCounterBlock + 10 && kCounterStepsEnd <= place::kEnd);
 
 constexpr stats::StatsLine VALUE_LINES[] = {stats::StatsLine::Beam, stats::StatsLine::Missile,
                                            stats::StatsLine::Screens};

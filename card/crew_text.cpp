@@ -1,5 +1,6 @@
 #include "card/crew_text.h"
 
+#include "card/card_places.h"
 #include "card/card_writes.h"
 #include "card/header_texts.h"
 #include "console/number_conversion.h"
@@ -12,12 +13,14 @@ namespace {
 
 // Place numbers of the crew steps, for the error box.
 enum CrewStep {
-  kSections = 340,
+  kSections = place::kCrew,
   kAtLeastOneSection,
   kPerSection,
   kAtLeastOnePerSection,
   kCrewText,
+  kCrewStepsEnd,
 };
+static_assert(kCrewStepsEnd <= place::kDefenceLine);
 
 std::string text_of(float x) { return console::number_to_text(x); }
 

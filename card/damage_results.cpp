@@ -1,5 +1,7 @@
 #include "card/damage_results.h"
 
+#include "card/card_places.h"
+
 #include <array>
 #include <string>
 
@@ -8,12 +10,14 @@ namespace card {
 namespace {
 
 enum Place {
-  kNoEffectText = 600,
+  kNoEffectText = place::kDamageResults,
   kResultEntries,
   kNoEffectRows,
   kFibComputerEntries,
   kJumpDriveEntries,
+  kResultStepsEnd,
 };
+static_assert(kResultStepsEnd <= place::kDamageTable);
 
 constexpr ResultTable SURFACE = &program::Program::surface_damage_result;
 constexpr ResultTable RADIATION = &program::Program::radiation_damage_result;

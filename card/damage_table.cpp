@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "card/card_places.h"
 #include "card/card_writes.h"
 #include "card/damage_results.h"
 #include "console/cp437.h"
@@ -14,7 +15,7 @@ namespace card {
 namespace {
 
 enum Place {
-  kLineEndAfterCard = 610,
+  kLineEndAfterCard = place::kDamageTable,
   kCellWidth,
   kClearScreen,
   kRollNumber,
@@ -24,8 +25,10 @@ enum Place {
   kResultCell,
   kRowLineEnd,
   kBottomLine,
-  kHeaderLines = 630,  // one place per header line, 630 to 634
+  kHeaderLines = place::kDamageTable + 20,  // one place per header line, five of them
+  kTableStepsEnd = kHeaderLines + 5,
 };
+static_assert(kBottomLine < kHeaderLines && kTableStepsEnd <= place::kTitleBlock);
 
 constexpr const char* DAMAGE_TABLE_HEADER[] = {
     "┌────┬─────────────────┬──────────────────────────┬─────────────────┬──────────┐",

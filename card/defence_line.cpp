@@ -4,6 +4,7 @@
 #include <string>
 
 #include "card/armor_bar.h"
+#include "card/card_places.h"
 #include "card/card_writes.h"
 #include "console/number_conversion.h"
 #include "console/number_text.h"
@@ -18,7 +19,7 @@ namespace pos = profile::position;
 
 // Place numbers of the defence line's steps, for the error box.
 enum DefenceStep {
-  kArmorBar = 400,
+  kArmorBar = place::kDefenceLine,
   kArmorCell,
   kComputerJoin,
   kArmorJoin,
@@ -31,7 +32,9 @@ enum DefenceStep {
   kDefencePads,
   kDefenceText,
   kRightSide,
+  kDefenceStepsEnd,
 };
+static_assert(kDefenceStepsEnd <= place::kWeaponsTable);
 
 constexpr float kDefenceWidth = 55;
 constexpr float kArmorBarWidth = 7;

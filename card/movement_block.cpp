@@ -1,5 +1,6 @@
 #include "card/movement_block.h"
 
+#include "card/card_places.h"
 #include "card/card_writes.h"
 #include "console/number_conversion.h"
 
@@ -8,13 +9,15 @@ namespace card {
 namespace {
 
 enum Place {
-  kMovementHeading = 720,
+  kMovementHeading = place::kMovementBlock,
   kDriveLine,
   kMovementLabel,
   kSkillBonus,
   kHexesPerTurn,
   kHexesField,
+  kMovementStepsEnd,
 };
+static_assert(kMovementStepsEnd <= place::kCounterBlock);
 
 constexpr const char* MOVEMENT_HEADING = " Hexes & Kestramond Movement Calculation";
 constexpr const char* DRIVE_FORMAT = " M-Drive## Agility##  Skill :  1  2  3  4  5  6";

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "card/card_places.h"
 #include "card/card_writes.h"
 #include "console/number_conversion.h"
 
@@ -11,7 +12,7 @@ namespace card {
 namespace {
 
 enum Place {
-  kCardTitle = 700,
+  kCardTitle = place::kTitleBlock,
   kTitleIndent,
   kTitleIndentHalved,
   kEmptyLineBeforeTitle,
@@ -21,7 +22,9 @@ enum Place {
   kProfileLine,
   kBatteryLine,
   kEmptyLineAfterBatteries,
+  kTitleStepsEnd,
 };
+static_assert(kTitleStepsEnd <= place::kMovementBlock);
 
 constexpr float kCentredWidth = 79;
 

@@ -5,7 +5,7 @@
 #include "console/number_parse.h"
 #include "ships/design_codes.h"
 #include "ships/design_file.h"
-#include "ships/design_places.h"
+#include "ships/ship_places.h"
 
 namespace ships {
 
@@ -15,7 +15,7 @@ namespace {
 
 // Place numbers of the steps, for the error box.
 enum DefenceStep {
-  kMesPair = design_place::DEFENCES,
+  kMesPair = place::kDesignDefences,
   kNudPair,
   kBelowScreenTl,
   kMesTest,
@@ -47,7 +47,7 @@ enum DefenceStep {
   kCloseDesignFile,
   kDefenceStepsEnd,
 };
-static_assert(kDefenceStepsEnd <= design_place::PROFILE);
+static_assert(kDefenceStepsEnd <= place::kDesignProfile);
 
 // Below this effective TL a ship has neither MES nor NuD.
 constexpr float SCREENS_TL = 12;

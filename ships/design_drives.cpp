@@ -7,7 +7,7 @@
 #include "console/screen.h"
 #include "ships/design_codes.h"
 #include "ships/design_file.h"
-#include "ships/design_places.h"
+#include "ships/ship_places.h"
 
 namespace ships {
 
@@ -17,7 +17,7 @@ namespace {
 
 // Place numbers of the steps, for the error box.
 enum DriveStep {
-  kConfigPair = design_place::DRIVES,
+  kConfigPair = place::kDesignDrives,
   kArmorPair,
   kArmorCode,
   kJdrivePair,
@@ -47,7 +47,7 @@ enum DriveStep {
   kComputerRow,
   kDriveStepsEnd,
 };
-static_assert(kDriveStepsEnd <= design_place::WEAPONS);
+static_assert(kDriveStepsEnd <= place::kDesignWeapons);
 
 struct PplantLetter {
   char letter;

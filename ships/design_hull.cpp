@@ -3,7 +3,7 @@
 #include "console/files.h"
 #include "console/screen.h"
 #include "ships/design_file.h"
-#include "ships/design_places.h"
+#include "ships/ship_places.h"
 
 namespace ships {
 
@@ -13,7 +13,7 @@ namespace {
 
 // Place numbers of the steps, for the error box.
 enum HeaderStep {
-  kFileName = design_place::HEADER,
+  kFileName = place::kDesignHeader,
   kOpenFile,
   kFlagPair,
   kCloseWithoutShip,
@@ -32,7 +32,7 @@ enum HeaderStep {
   kHullSize,
   kHeaderStepsEnd,
 };
-static_assert(kHeaderStepsEnd <= design_place::DRIVES);
+static_assert(kHeaderStepsEnd <= place::kDesignDrives);
 
 struct HullSizeLimit {
   float tons_below;

@@ -3,7 +3,7 @@
 #include <span>
 
 #include "console/number_conversion.h"
-#include "ships/design_places.h"
+#include "ships/ship_places.h"
 #include "ships/design_result.h"
 
 namespace ships {
@@ -14,14 +14,14 @@ namespace {
 
 // Place numbers of the steps, for the error box.
 enum ProfileStep {
-  kAgility = design_place::PROFILE,
+  kAgility = place::kDesignProfile,
   kProfile,
   kBatteryLine,
   kAgilityAtLeastZero,
   kRecordAgilityAndEp,
   kProfileStepsEnd,
 };
-static_assert(kProfileStepsEnd <= design_place::RESULT);
+static_assert(kProfileStepsEnd <= place::kDesignResult);
 
 // One piece of a designed line: a text the design left, or a fixed text.
 struct LinePiece {

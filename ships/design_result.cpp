@@ -4,7 +4,7 @@
 
 #include "console/number_text.h"
 #include "console/screen.h"
-#include "ships/design_places.h"
+#include "ships/ship_places.h"
 #include "stats/compute_stats.h"
 #include "stats/stats_lines.h"
 
@@ -16,7 +16,7 @@ namespace {
 
 // Place numbers of the steps, for the error box.
 enum ResultStep {
-  kEmptyRowBeforeProfile = design_place::RESULT,
+  kEmptyRowBeforeProfile = place::kDesignResult,
   kProfileRow,
   kBatteryRow,
   kEmptyRowBeforeEp,
@@ -34,7 +34,7 @@ enum ResultStep {
   kLastStatsValueLine = kStatsValueLines + 2,
   kResultStepsEnd,
 };
-static_assert(kResultStepsEnd <= design_place::EXPORT);
+static_assert(kResultStepsEnd <= place::kExport);
 
 void print_number_item(console::Console& c, float x) { console::print_screen_item(c, console::number_to_text(x) + " "); }
 

@@ -5,7 +5,7 @@
 #include "console/number_conversion.h"
 #include "ships/design_codes.h"
 #include "ships/design_file.h"
-#include "ships/design_places.h"
+#include "ships/ship_places.h"
 
 namespace ships {
 
@@ -15,7 +15,7 @@ namespace {
 
 // Place numbers of the steps, for the error box.
 enum WeaponStep {
-  kWeaponPairs = design_place::WEAPONS,
+  kWeaponPairs = place::kDesignWeapons,
   kLastWeaponPair = kWeaponPairs + 5,
   kLaserReset,
   kLaserCount,
@@ -55,7 +55,7 @@ enum WeaponStep {
   kMissileBatteryCode,
   kWeaponStepsEnd,
 };
-static_assert(kWeaponStepsEnd <= design_place::DEFENCES);
+static_assert(kWeaponStepsEnd <= place::kDesignDefences);
 
 constexpr float Program::*WEAPON_PAIRS[] = {
     &Program::file_wpn_1, &Program::file_wpn_2, &Program::file_wpn_3,

@@ -4,6 +4,7 @@
 #include "console/number_text.h"
 #include "console/runtime_error.h"
 #include "console/screen.h"
+#include "ships/ship_places.h"
 #include "ships/species_tags.h"
 
 namespace ships {
@@ -14,7 +15,7 @@ namespace {
 
 // Place numbers of the loader's steps, for the error box.
 enum LoadStep {
-  kEchoNumber = 101,
+  kEchoNumber = place::kListLoader,
   kReadName,
   kEchoName,
   kSentinel,
@@ -24,7 +25,9 @@ enum LoadStep {
   kReadBatteriesCrewTl,
   kReadCargoAndCrewValues,
   kReadCodeValues,
+  kLoadStepsEnd,
 };
+static_assert(kLoadStepsEnd <= place::kListLoaderEnd);
 
 // One read step of several items: once an item fails, the rest of the step is skipped
 // and their fields keep what they held.

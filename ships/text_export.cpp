@@ -8,7 +8,7 @@
 #include "console/files.h"
 #include "console/number_conversion.h"
 #include "console/number_text.h"
-#include "ships/design_places.h"
+#include "ships/ship_places.h"
 
 namespace ships {
 
@@ -18,7 +18,7 @@ namespace {
 
 // Place numbers of the steps, for the error box.
 enum ExportStep {
-  kExportName = design_place::EXPORT,
+  kExportName = place::kExport,
   kExportChannel,
   kOpenExport,
   kNameLine,
@@ -28,7 +28,7 @@ enum ExportStep {
   kCloseExport,
   kExportStepsEnd,
 };
-static_assert(kExportStepsEnd <= design_place::END);
+static_assert(kExportStepsEnd <= place::kEnd);
 
 // One item of an export line: a text field, or a number field written as its number
 // text and one blank.

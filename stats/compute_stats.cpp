@@ -8,6 +8,7 @@
 #include "console/number_conversion.h"
 #include "profile/profile_access.h"
 #include "stats/computer_codes.h"
+#include "stats/stats_places.h"
 
 namespace stats {
 
@@ -17,7 +18,7 @@ namespace pos = profile::position;
 
 // Place numbers of the routine's steps, for the error box.
 enum StatsStep {
-  kConstants = 230,
+  kConstants = place::kCounterValues,
   kHullAndTons,
   kComputerModel,
   kDefences,
@@ -30,7 +31,9 @@ enum StatsStep {
   kRoundBeam,  // and the two after it: the missile and screens roundings
   kFinalPowers = kRoundBeam + 3,
   kScreensBounds,
+  kStatsStepsEnd,
 };
+static_assert(kStatsStepsEnd <= place::kEnd);
 
 constexpr StatsClassRow STATS_CLASS_TABLE[] = {
     {-std::numeric_limits<float>::infinity(), 0, 0.1f, " = 1-999 tons (Scouts)"},

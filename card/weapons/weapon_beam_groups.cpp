@@ -1,5 +1,6 @@
 #include "card/weapons/weapon_beam_groups.h"
 
+#include "card/card_places.h"
 #include "card/card_writes.h"
 #include "card/weapons/weapon_group_steps.h"
 #include "card/weapons/weapon_row_pieces.h"
@@ -14,27 +15,30 @@ namespace pos = profile::position;
 
 // Places of the steps of the laser and energy groups.
 enum BeamGroupPlace {
-  kLaserCode = 480,  // four steps of the rating
-  kBeamBase = 484,
+  kLaserCode = place::kLaserGroup,  // four steps of the rating
+  kBeamBase = kLaserCode + 4,
   kLaserBatteries,
   kWeaponRowsStart,
   kLaserPresent,
   kLaserRow,  // five steps of the row values
-  kLaserTag = 493,
+  kLaserTag = kLaserRow + 5,
   kLaserOffset,
   kLaserCell,
   kLaserMultiplier,
   kLaserRowsCounted,
-  kEnergyCode = 500,  // four steps of the rating
-  kEnergyBatteries = 504,
+  kLaserStepsEnd,
+  kEnergyCode = place::kEnergyGroup,  // four steps of the rating
+  kEnergyBatteries = kEnergyCode + 4,
   kEnergyPresent,
   kEnergyRow,  // five steps of the row values
-  kEnergyTag = 511,
+  kEnergyTag = kEnergyRow + 5,
   kEnergyOffset,
   kEnergyCell,
   kEnergyMultiplier,
   kEnergyRowsCounted,
+  kEnergyStepsEnd,
 };
+static_assert(kLaserStepsEnd <= place::kEnergyGroup && kEnergyStepsEnd <= place::kParticleGroup);
 
 constexpr float kBeamBaseStart = 8;   // less half the laser rating
 constexpr float kBeamOffsetStart = 6;  // less the rating: the row's factor constant

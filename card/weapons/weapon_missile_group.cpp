@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "card/card_places.h"
 #include "card/card_writes.h"
 #include "card/weapons/weapon_group_steps.h"
 #include "card/weapons/weapon_row_pieces.h"
@@ -17,8 +18,8 @@ namespace pos = profile::position;
 
 // Places of the steps of the missile group.
 enum MissileGroupPlace {
-  kMissileCode = 565,  // four steps of the rating
-  kMissileBase = 569,
+  kMissileCode = place::kMissileGroup,  // four steps of the rating
+  kMissileBase = kMissileCode + 4,
   kMissileBatteries,
   kMissilePresent,
   kSbHead,
@@ -26,7 +27,7 @@ enum MissileGroupPlace {
   kSbCells,
   kSbEnd,
   kMissileRow,  // five steps of the row values
-  kMissileTag = 581,
+  kMissileTag = kMissileRow + 5,
   kMissileOffset,
   kMissileCells,
   kMissileMultiplier,
@@ -35,7 +36,9 @@ enum MissileGroupPlace {
   kNudCells,
   kNudEnd,
   kMissileRowsCounted,
+  kMissileStepsEnd,
 };
+static_assert(kMissileStepsEnd <= place::kRowPieces);
 
 constexpr float kSbOffsetStart = 5;        // less the laser rating
 constexpr float kMissileOffsetStart = 15;  // less the missile rating

@@ -1,5 +1,6 @@
 #include "card/weapons/weapon_row_pieces.h"
 
+#include "card/card_places.h"
 #include "card/card_writes.h"
 #include "card/weapons/weapon_rules.h"
 
@@ -9,13 +10,15 @@ namespace {
 
 // Places of the steps of the row pieces.
 enum RowPiecePlace {
-  kHeadLabel = 590,
+  kHeadLabel = place::kRowPieces,
   kHeadCountAndS,
   kHeadL,
   kHeadDoubleLine,
   kFactorCell,
   kSeparator,
+  kRowPieceStepsEnd,
 };
+static_assert(kRowPieceStepsEnd <= place::kDamageResults);
 
 constexpr float kLowestShownL = -20;   // below it the L value shows as " X"
 constexpr float kLowestNarrowCell = -10;  // from it down a cell takes three positions

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "card/card_places.h"
 #include "card/card_writes.h"
 #include "card/weapons/weapon_group_steps.h"
 #include "card/weapons/weapon_row_pieces.h"
@@ -17,29 +18,32 @@ namespace pos = profile::position;
 
 // Places of the steps of the particle and meson groups.
 enum SpinalGroupPlace {
-  kParticleCode = 520,  // four steps of the rating
-  kParticleBase = 524,
+  kParticleCode = place::kParticleGroup,  // four steps of the rating
+  kParticleBase = kParticleCode + 4,
   kParticleBatteries,
   kParticlePresent,
   kParticleLabel,
   kParticleRow,  // five steps of the row values
-  kParticleTagAndCells = 533,
+  kParticleTagAndCells = kParticleRow + 5,
   kParticleMultiplier,
   kParticleRowsCounted,
-  kMesonCode = 540,  // four steps of the rating
-  kMesonPresent = 544,
+  kParticleStepsEnd,
+  kMesonCode = place::kMesonGroup,  // four steps of the rating
+  kMesonPresent = kMesonCode + 4,
   kMesonBase,
   kMesonBatteries,
   kMesonLabel,
   kMesonRow,  // five steps of the row values
-  kMesonTag = 553,
+  kMesonTag = kMesonRow + 5,
   kMesonCells,  // two steps per cell
-  kMesonMultiplier = 556,
+  kMesonMultiplier = kMesonCells + 2,
   kConHead,
   kConCells,  // two steps per cell
-  kConEnd = 560,
+  kConEnd = kConCells + 2,
   kMesonRowsCounted,
+  kMesonStepsEnd,
 };
+static_assert(kParticleStepsEnd <= place::kMesonGroup && kMesonStepsEnd <= place::kMissileGroup);
 
 constexpr float kLargestPlainRating = 10;
 constexpr float kMesonSStep = -2;

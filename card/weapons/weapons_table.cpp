@@ -1,5 +1,6 @@
 #include "card/weapons/weapons_table.h"
 
+#include "card/card_places.h"
 #include "card/card_writes.h"
 #include "card/weapons/weapon_beam_groups.h"
 #include "card/weapons/weapon_missile_group.h"
@@ -18,7 +19,7 @@ using namespace weapons;
 
 // Places of the steps of the table's frame and header row.
 enum TablePlace {
-  kTopRuleCursor = 450,
+  kTopRuleCursor = place::kWeaponsTable,
   kTopRule,
   kHeaderFields,
   kHeaderColumn,
@@ -37,7 +38,9 @@ enum TablePlace {
   kBottomRowLowered,
   kBottomCursor,
   kBottomRule,
+  kTableStepsEnd,
 };
+static_assert(kTableStepsEnd <= place::kLaserGroup);
 
 // The evasion and the computer model in the header row.
 constexpr char HEADER_FIELDS[] = "\xB3 EVASION  +## \xB3 Batt. \xB3 S \xB3 L \xBA CM+#";
