@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "app/run_program.h"
-#include "app/scenario_support.h"
+#include "app/scenario_test_support.h"
 #include "ships/ship_loader.h"
 
 namespace app {

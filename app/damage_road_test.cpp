@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/run_program.h"
-#include "app/scenario_support.h"
+#include "app/scenario_test_support.h"
 #include "console/cp437.h"
 
 namespace app {

@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "app/run_program.h"
-#include "app/scenario_support.h"
+#include "app/scenario_test_support.h"
 #include "ships/ship_list.h"
 
 namespace app {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/scenario_support.h"
+#include "app/scenario_test_support.h"
 
 namespace app {
 namespace {

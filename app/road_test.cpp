@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "app/run_program.h"
-#include "app/scenario_support.h"
+#include "app/scenario_test_support.h"
 #include "console/screen.h"
 #include "ships/ship_list.h"
 #include "ships/ship_loader.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "app/scenario_support.h"
+#include "app/scenario_test_support.h"
 #include "ships/ship_list.h"
 #include "ships/ship_loader.h"
 

@@ -5,17 +5,15 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "console/cp437.h"
 #include "console/files.h"
 #include "console/screen.h"
+#include "console/working_folder_test_support.h"
 #include "console/scripted_host.h"
 #include "program/program.h"
 
@@ -70,10 +68,6 @@ struct CardBench {
   ~CardBench() {
     c.errors.pending = 0;
     console::close_all_files(c);
-    if (!folder.empty()) {
-      std::filesystem::current_path(previous);
-      std::filesystem::remove_all(folder);
-    }
   }
 
   void put(const CardShip& s) {
@@ -105,11 +99,7 @@ struct CardBench {
 
   // The document file, opened as the key D opens it, in a folder of the test's own.
   void in_document() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "datacard_card_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder = pattern;
-    previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder);
+    folder.emplace();
     p.output_channel = 1;
     console::open_file(c, "CARD.DOC", console::FileMode::Output, 1);
     ASSERT_EQ(c.errors.pending, 0);
@@ -118,9 +108,7 @@ struct CardBench {
   // The document's bytes, with code page 437 shown as UTF-8 (CR and LF unchanged).
   std::string document() {
     console::close_file(c, 1);
-    std::ifstream in("CARD.DOC", std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return console::cp437_text_to_utf8(bytes);
+    return console::cp437_text_to_utf8(folder->read("CARD.DOC"));
   }
 
   // The document's lines, each with its line end, as UTF-8.
@@ -143,8 +131,7 @@ struct CardBench {
   console::ScriptedHost host;
   console::Console c{host};
   program::Program p;
-  std::filesystem::path folder;
-  std::filesystem::path previous;
+  std::optional<console::WorkingFolder> folder;  // made by in_document
 };
 
 class CardTest : public ::testing::Test, public CardBench {};

@@ -61,7 +61,7 @@ TEST_F(TextExportTest, TypeStartsInTheNextCommaZone) {
 }
 
 TEST_F(TextExportTest, NegativeAndLargeNumbersAndAnOldFileReplaced) {
-  std::ofstream(folder / "Gull.txt", std::ios::binary) << std::string(500, 'x');
+  folder.write("Gull.txt", std::string(500, 'x'));
   p.ship_fuel[0] = -30;
   p.ship_tons[0] = 1e7f;
   p.ship_aux_value[0] = 0.5f;

@@ -4,11 +4,7 @@
 #include "card/weapons/weapons_table.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -16,11 +12,10 @@
 #include "console/files.h"
 #include "console/screen.h"
 #include "console/scripted_host.h"
+#include "console/working_folder_test_support.h"
 
 namespace card {
 namespace {
-
-namespace fs = std::filesystem;
 
 const std::string TOP =
     "╞══════════════╪═══════╪═══╤═══╦═════╤═══╤═══╤═══╤═══╤═══╤═══╤═══╤═══╤═══╤═════╡";
@@ -68,21 +63,12 @@ constexpr int kShip = 37;
 class WeaponsTableTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "datacard_weapons_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    previous_ = fs::current_path();
-    fs::current_path(folder_);
     host.attach(console);
     p.ship_count = 1000;
     program::create_ship_arrays(p);
     p.frame_side = "\xB3";
   }
-  void TearDown() override {
-    console::close_all_files(console);
-    fs::current_path(previous_);
-    fs::remove_all(folder_);
-  }
+  void TearDown() override { console::close_all_files(console); }
 
   void set_ship(const ShipSetup& s) {
     p.ship_index = kShip;
@@ -119,8 +105,7 @@ class WeaponsTableTest : public ::testing::Test {
     p.output_channel = 1;
     print_weapons_table(p, console);
     console::close_file(console, 1);
-    std::ifstream in("CARD.DOC", std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return folder_.read("CARD.DOC");
   }
 
   // The document's lines as UTF-8.
@@ -140,7 +125,7 @@ class WeaponsTableTest : public ::testing::Test {
   program::Program p;
 
  private:
-  fs::path folder_, previous_;
+  console::WorkingFolder folder_;
 };
 
 // A cruiser with every weapon: hull M (21, battery factor .9), armor 6, computer model
