@@ -4,6 +4,7 @@
 
 #include "app/app_places.h"
 #include "app/ship_menu.h"
+#include "card/card_writes.h"
 #include "card/data_card.h"
 #include "console/cp437.h"
 #include "console/files.h"
@@ -40,14 +41,6 @@ enum RoadStep {
 static_assert(kRoadStepsEnd <= place::kRoadEnd);
 
 constexpr int kLastShipIndex = 1000;
-
-std::string repeat_line_character(unsigned char c, int count) { return std::string(count, static_cast<char>(c)); }
-
-void build_frames(program::Program& p) {
-  p.frame_top = "\xDA" + repeat_line_character(0xC4, 78) + "\xBF";
-  p.frame_rule = "\xC3" + repeat_line_character(0xC4, 78) + "\xB4";
-  p.frame_side = "\xB3";
-}
 
 // The key as key_answer holds it: a single letter a to z upper-cased, anything else
 // (two-character keys included) unchanged.
@@ -93,7 +86,7 @@ void init_program(program::Program& p, console::Console& c) {
   console::statement_event_check(c, kTextColours);
   console::close_file(c, 1);
   console::statement_event_check(c, kCloseFirstFile);
-  build_frames(p);
+  card::build_frame_strings(p);
   console::statement_event_check(c, kFrames);
   p.ship_count = kLastShipIndex;
   console::statement_event_check(c, kShipCount);

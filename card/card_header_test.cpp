@@ -130,7 +130,7 @@ TEST_F(HeaderStepTest, HeaderTextOfTheDocumentAndOfTheScreen) {
 
 TEST_F(HeaderStepTest, CrewSectionsAndTheCrewLine) {
   static const struct {
-    CardShip ship;
+    ShipRecord ship;
     float sections, per_section;
     const char* screen;
     const char* document;
@@ -184,7 +184,7 @@ TEST_F(HeaderStepTest, ACrewPerSectionBeyondSixteenBitsIsReportedAndCountsOne) {
 TEST_F(HeaderStepTest, DriveLineCapsTheAgilityAndFillsInTheEp) {
   // Positions 6, 7 and 8: J-Drive, M-Drive, P-Plant.
   static const struct {
-    CardShip ship;
+    ShipRecord ship;
     const char* text;
     float agility_after, ep_after;
   } cases[] = {
@@ -289,12 +289,12 @@ TEST_F(HeaderStepTest, ComputerCell) {
 // an agility above its M-Drive, an EP of 0, a fib computer, armor and four defences.
 // Hull M has the battery factor 0.9: SaC 3 x 0.9 = 2.7 shows 3, REP 5 x 0.9 = 4.5
 // (exactly, in single precision) shows 4.
-const CardShip FRIGATE = {
+const ShipRecord FRIGATE = {
     .name = "QOR-Harrowmere",
     .type = "Patrol Frigate",
     .profile = "PF-M3245C2-753024-31002-AB",
-    .batteries = "            3   5 21  4",
     .tons = 3400,
+    .batteries = "            3   5 21  4",
     .crew = 45,
     .tl = 12,
     .passengers = 6,
@@ -308,12 +308,12 @@ const CardShip FRIGATE = {
 
 // A courier with a short profile: configuration A, no J-Drive, a digit computer, no
 // armor and no defences; two computers and a bonus that a digit model ignores.
-const CardShip COURIER = {
+const ShipRecord COURIER = {
     .name = "Wrenhollow",
     .type = "Courier",
     .profile = "CS-2A0215",
-    .batteries = "",
     .tons = 800,
+    .batteries = "",
     .crew = 3,
     .tl = 9,
     .passengers = 0,
@@ -483,7 +483,7 @@ TEST_F(CardHeaderTest, CourierInTheDocument) {
 }
 
 TEST_F(CardHeaderTest, CrewTextOfFifteenCharactersCentredInBothLayouts) {
-  const CardShip ship = {.tons = 500, .crew = 5, .fuel = 9};  // "Crew 5, Fuel 9t"
+  const ShipRecord ship = {.tons = 500, .crew = 5, .fuel = 9};  // "Crew 5, Fuel 9t"
   put(ship);
   in_document();
   print_card_header(p, c);

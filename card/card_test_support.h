@@ -1,5 +1,5 @@
 // Helpers for the tests of the card: a program with its ship arrays and frame strings,
-// one ship put into a record by hand, the card's output opened on the screen device
+// one ship put into a record from a record value, the card's output opened on the screen device
 // or as a document in a folder of the test's own, and the results read back: screen
 // rows as UTF-8 and the document's lines.
 #pragma once
@@ -10,33 +10,18 @@
 #include <string>
 #include <vector>
 
+#include "card/card_writes.h"
 #include "console/cp437.h"
 #include "console/files.h"
 #include "console/screen.h"
 #include "console/working_folder_test_support.h"
 #include "console/scripted_host.h"
 #include "program/program.h"
+#include "program/ship_record_test_support.h"
 
 namespace card {
 
-// The fields of one ship record that the card reads.
-struct CardShip {
-  std::string name = "Test Ship";
-  std::string type = "Courier";
-  std::string profile = "";
-  std::string batteries = "";
-  float tons = 500;
-  float crew = 5;
-  float tl = 10;
-  float passengers = 0;
-  float l_berths = 0;
-  float cargo = 0;
-  float fuel = 9;
-  float ep = 1;
-  float agility = 0;
-  float troops = 0;
-  float code_x = 0;
-};
+using program::ShipRecord;
 
 inline std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
@@ -53,11 +38,7 @@ struct CardBench {
 
   CardBench() {
     host.attach(c);
-    p.ship_count = 1000;
-    program::create_ship_arrays(p);
-    p.frame_top = "\xDA" + std::string(78, '\xC4') + "\xBF";
-    p.frame_rule = "\xC3" + std::string(78, '\xC4') + "\xB4";
-    p.frame_side = "\xB3";
+    build_frame_strings(p);
     p.ship_index = kRecord;
     p.computer_count = 1;  // as the ship menu leaves it
   }
@@ -70,23 +51,8 @@ struct CardBench {
     console::close_all_files(c);
   }
 
-  void put(const CardShip& s) {
-    p.ship_name[kRecord] = s.name;
-    p.ship_type[kRecord] = s.type;
-    p.ship_profile[kRecord] = s.profile;
-    p.ship_batteries[kRecord] = s.batteries;
-    p.ship_tons[kRecord] = s.tons;
-    p.ship_crew[kRecord] = s.crew;
-    p.ship_tl[kRecord] = s.tl;
-    p.ship_passengers[kRecord] = s.passengers;
-    p.ship_l_berths[kRecord] = s.l_berths;
-    p.ship_cargo[kRecord] = s.cargo;
-    p.ship_fuel[kRecord] = s.fuel;
-    p.ship_ep[kRecord] = s.ep;
-    p.ship_agility[kRecord] = s.agility;
-    p.ship_troops[kRecord] = s.troops;
-    p.ship_code_x[kRecord] = s.code_x;
-  }
+  // The ship of the card, into record kRecord.
+  void put(const ShipRecord& s) { program::put_ship(p, kRecord, s); }
 
   // The output the road opens for a screen card, on a page just cleared.
   void on_screen() {
@@ -130,7 +96,7 @@ struct CardBench {
 
   console::ScriptedHost host;
   console::Console c{host};
-  program::Program p;
+  program::Program p = program::program_with_ship_arrays();
   std::optional<console::WorkingFolder> folder;  // made by in_document
 };
 

@@ -7,6 +7,12 @@
 
 namespace card {
 
+void build_frame_strings(program::Program& p) {
+  p.frame_top = "\xDA" + std::string(78, '\xC4') + "\xBF";    // ┌─┐
+  p.frame_rule = "\xC3" + std::string(78, '\xC4') + "\xB4";   // ├─┤
+  p.frame_side = "\xB3";                                      // │
+}
+
 bool card_on_screen(const program::Program& p) { return p.output_channel == 2; }
 
 void write_text(program::Program& p, console::Console& c, const std::string& item, bool line_end) {

@@ -15,6 +15,10 @@
 
 namespace card {
 
+// Builds the frame strings that the card draws with: `frame_top` and `frame_rule`,
+// the 80-character top line and rule of the box, and `frame_side`, its edge.
+void build_frame_strings(program::Program& p);
+
 // True when the card goes to the screen (`output_channel` 2); every other output is
 // written in the document layout.
 bool card_on_screen(const program::Program& p);

@@ -139,7 +139,7 @@ TEST(DamageSection, CounterValuesAreWorkedOutEvenWhenTheirWritesFail) {
 // counts in tenths as 4 (with agility 5 it would be 9): screens 2.
 TEST(DamageSection, ReadsWhatTheCardHeaderLeaves) {
   ClosingBench run;
-  CardShip ship;
+  ShipRecord ship;
   ship.name = "QOR-Tessaly Vane";
   ship.type = "Survey Cutter";
   ship.profile = "SC-A1122R1-000000-10000";

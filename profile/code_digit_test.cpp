@@ -4,22 +4,17 @@
 
 #include <string>
 
+#include "program/ship_record_test_support.h"
+
 namespace profile {
 namespace {
 
 // A program with ship arrays of 1001 records: record 0 is the designed ship with its
 // 31, 32 and 33; record 7 has its own X, Y and Z; the others hold 0.
 program::Program program_with_ships() {
-  program::Program p;
-  p.ship_code_x.assign(1001, 0.0f);
-  p.ship_code_y.assign(1001, 0.0f);
-  p.ship_code_z.assign(1001, 0.0f);
-  p.ship_code_x[0] = 31;
-  p.ship_code_y[0] = 32;
-  p.ship_code_z[0] = 33;
-  p.ship_code_x[7] = 4;
-  p.ship_code_y[7] = 5;
-  p.ship_code_z[7] = 6;
+  program::Program p = program::program_with_ship_arrays();
+  program::put_ship(p, 0, {.code_x = 31, .code_y = 32, .code_z = 33});
+  program::put_ship(p, 7, {.code_x = 4, .code_y = 5, .code_z = 6});
   return p;
 }
 

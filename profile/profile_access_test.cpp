@@ -4,24 +4,16 @@
 
 #include <string>
 
+#include "program/ship_record_test_support.h"
+
 namespace profile {
 namespace {
 
-program::Program program_with_ships() {
-  program::Program p;
-  p.ship_profile.assign(1001, std::string());
-  p.ship_batteries.assign(1001, std::string());
-  p.ship_code_x.assign(1001, 0.0f);
-  p.ship_code_y.assign(1001, 0.0f);
-  p.ship_code_z.assign(1001, 0.0f);
-  return p;
-}
-
 TEST(ProfileAccess, OneCharacterOrTheEmptyText) {
-  program::Program p = program_with_ships();
-  p.ship_profile[2] = "BB-C122241-530000-62002-X1";
-  p.ship_batteries[2] = std::string(12, ' ') + "2" + std::string(5, ' ') + "21  3";
-  p.ship_profile[3] = "CS-A1111";
+  program::Program p = program::program_with_ship_arrays();
+  program::put_ship(p, 2, {.profile = "BB-C122241-530000-62002-X1",
+                           .batteries = std::string(12, ' ') + "2" + std::string(5, ' ') + "21  3"});
+  program::put_ship(p, 3, {.profile = "CS-A1111"});
   p.ship_index = 2.5f;  // rounds half to even: record 2
   static const struct {
     int position;
@@ -45,11 +37,11 @@ TEST(ProfileAccess, OneCharacterOrTheEmptyText) {
 }
 
 TEST(ProfileAccess, DecodedPositionsAndColumns) {
-  program::Program p = program_with_ships();
-  p.ship_profile[5] = "BB-X122241-530000-6";  // 19 characters
-  p.ship_batteries[5] = std::string(12, ' ') + "Z";
-  p.ship_code_x[5] = 4;
-  p.ship_code_z[5] = 7;
+  program::Program p = program::program_with_ship_arrays();
+  program::put_ship(p, 5, {.profile = "BB-X122241-530000-6",  // 19 characters
+                           .batteries = std::string(12, ' ') + "Z",
+                           .code_x = 4,
+                           .code_z = 7});
   p.ship_index = 5;
   EXPECT_EQ(decode_profile_position(p, position::HULL_SIZE), 4.0f);
   EXPECT_EQ(p.code_char, "X");
@@ -77,9 +69,8 @@ TEST(ProfileAccess, UpToTwoSacBatteriesCountAsOne) {
       {"            X", 2, "X", 1},  {"            X", 5, "X", 5},
   };
   for (const auto& c : cases) {
-    program::Program p = program_with_ships();
-    p.ship_batteries[4] = c.line;
-    p.ship_code_x[4] = c.code_x;
+    program::Program p = program::program_with_ship_arrays();
+    program::put_ship(p, 4, {.batteries = c.line, .code_x = c.code_x});
     p.ship_index = 4;
     EXPECT_EQ(decode_sac_batteries(p), c.batteries) << "[" << c.line << "]";
     EXPECT_EQ(p.battery_char, c.character) << "[" << c.line << "]";

@@ -13,6 +13,7 @@
 #include "console/scripted_host.h"
 #include "console/working_folder_test_support.h"
 #include "program/program.h"
+#include "program/ship_record_test_support.h"
 
 namespace ships {
 
@@ -24,11 +25,7 @@ class DesignBench : public ::testing::Test {
   }
 
   // Every value 0 or empty again, with the ship arrays of 1001 entries.
-  void fresh_program() {
-    p = program::Program{};
-    p.ship_count = 1000;
-    program::create_ship_arrays(p);
-  }
+  void fresh_program() { p = program::program_with_ship_arrays(); }
   void TearDown() override { console::close_all_files(c); }
 
   // Writes SHIP.DAT with the bytes given.

@@ -4,6 +4,7 @@
 
 #include "console/screen.h"
 #include "console/scripted_host.h"
+#include "program/ship_record_test_support.h"
 #include "ships/ship_list.h"
 
 namespace ships {
@@ -11,18 +12,14 @@ namespace {
 
 class ShipLoaderTest : public ::testing::Test {
  protected:
-  ShipLoaderTest() {
-    host.attach(c);
-    p.ship_count = 1000;
-    program::create_ship_arrays(p);
-  }
+  ShipLoaderTest() { host.attach(c); }
   std::string row(int r) {
     return console::page_text_row(c.page, r);
   }
 
   console::ScriptedHost host;
   console::Console c{host};
-  program::Program p;
+  program::Program p = program::program_with_ship_arrays();
 };
 
 TEST_F(ShipLoaderTest, RecordsEchoAndTags) {

@@ -2,18 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "console/scripted_host.h"
-
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "console/scripted_host.h"
+#include "program/ship_record_test_support.h"
 
 namespace stats {
 namespace {
 
 // The characters of a profile that the counter values read; every other position is
 // a plain filler.
-struct ShipSpec {
+struct StatsShip {
   char hull = '0';
   char computer = '1';
   char armor = '0', sac = '0', mes = '0', nud = '0', blg = '0', rep = '0';
@@ -23,7 +24,7 @@ struct ShipSpec {
   float agility = 0;
 };
 
-std::string profile_of(const ShipSpec& s) {
+std::string profile_of(const StatsShip& s) {
   std::string profile = "BB-";
   profile += {s.hull, '1', '2', '2', '2', s.computer, '1', '-'};
   profile += {s.armor, s.sac, s.mes, s.nud, s.blg, s.rep, '-'};
@@ -31,26 +32,21 @@ std::string profile_of(const ShipSpec& s) {
   return profile;
 }
 
-std::string batteries_of(const ShipSpec& s) {
+std::string batteries_of(const StatsShip& s) {
   std::string line(23, ' ');
   for (const auto& [column, character] : s.batteries) line[column - 1] = character;
   return line;
 }
 
+// The record of the ship: its profile, battery line, tons and agility.
+program::ShipRecord record_of(const StatsShip& s) {
+  return {.profile = profile_of(s), .tons = s.tons, .batteries = batteries_of(s), .agility = s.agility};
+}
+
 // A program with 1001 records, the ship in record 12, and `ship_index` set to it.
-program::Program program_with(const ShipSpec& s) {
-  program::Program p;
-  p.ship_profile.assign(1001, std::string());
-  p.ship_batteries.assign(1001, std::string());
-  p.ship_tons.assign(1001, 0.0f);
-  p.ship_agility.assign(1001, 0.0f);
-  p.ship_code_x.assign(1001, 0.0f);
-  p.ship_code_y.assign(1001, 0.0f);
-  p.ship_code_z.assign(1001, 0.0f);
-  p.ship_profile[12] = profile_of(s);
-  p.ship_batteries[12] = batteries_of(s);
-  p.ship_tons[12] = s.tons;
-  p.ship_agility[12] = s.agility;
+program::Program program_with(const StatsShip& s) {
+  program::Program p = program::program_with_ship_arrays();
+  program::put_ship(p, 12, record_of(s));
   p.ship_index = 12;
   return p;
 }
@@ -71,7 +67,7 @@ struct StatsConsole {
 
 // The counter values of the ship; every error box shown is counted against the
 // expected error number (0: no box at all).
-Stats stats_of(const ShipSpec& s, int expected_error = 0) {
+Stats stats_of(const StatsShip& s, int expected_error = 0) {
   program::Program p = program_with(s);
   StatsConsole run;
   compute_stats(p, run.c);
@@ -93,7 +89,7 @@ Stats stats_of(const ShipSpec& s, int expected_error = 0) {
 // float, so the result is the float nearest the exact power.
 
 TEST(ComputeStats, WorkedExample) {
-  ShipSpec s;
+  StatsShip s;
   s.hull = 'C';
   s.computer = '4';
   s.armor = '5';
@@ -140,7 +136,7 @@ TEST(ComputeStats, ClassByTons) {
       {250000, 3, 100, 0, " = 100K tons+ (Battleships)"},
   };
   for (const auto& c : cases) {
-    ShipSpec s;
+    StatsShip s;
     s.laser = 'W';
     s.batteries = {{19, '9'}};
     s.tons = c.tons;
@@ -164,7 +160,7 @@ TEST(ComputeStats, RoundingHalfToEven) {
       {'3', 3000, 1.5691682f},  // sum 15: 1.5 rounds to 2
   };
   for (const auto& c : cases) {
-    ShipSpec s;
+    StatsShip s;
     s.laser = '5';
     s.batteries = {{19, c.laser_batteries}};
     s.tons = c.tons;
@@ -175,7 +171,7 @@ TEST(ComputeStats, RoundingHalfToEven) {
 TEST(ComputeStats, EachWeaponEntersBeamOrMissile) {
   // Class 0, model 1: the rounded value is the sum itself.
   static const struct {
-    ShipSpec ship;
+    StatsShip ship;
     float beam, missile;
   } cases[] = {
       // Particle rating 10 adds 11 ^ 1.5 = 36.482873, rounded 36: 36 ^ 0.65.
@@ -204,7 +200,7 @@ TEST(ComputeStats, ScreensFromDefencesArmorAndAgility) {
   // Hull size 0: the hull exponent is 1, so at class 0 the screens value is the square
   // root of the defence sum, bounded to 1..9.
   static const struct {
-    ShipSpec ship;
+    StatsShip ship;
     float screens;
   } cases[] = {
       {{.sac = '4', .batteries = {{13, '2'}}, .tons = 500}, 2.2360679774997897f},  // 4x1+1
@@ -253,7 +249,7 @@ TEST(ComputeStats, ComputerModelScalesByItsSquareRoot) {
       {'-', 1, 1},
   };
   for (const auto& c : cases) {
-    ShipSpec s;
+    StatsShip s;
     s.computer = c.computer;
     s.laser = '5';
     s.batteries = {{19, '2'}};
@@ -266,7 +262,7 @@ TEST(ComputeStats, ComputerModelScalesByItsSquareRoot) {
 }
 
 TEST(ComputeStats, ComputerCountBecomesOneWhenZero) {
-  program::Program p = program_with(ShipSpec{});
+  program::Program p = program_with(StatsShip{});
   StatsConsole run;
   EXPECT_EQ(p.computer_count, 0.0f);
   compute_stats(p, run.c);
@@ -280,7 +276,7 @@ TEST(ComputeStats, ComputerCountBecomesOneWhenZero) {
 TEST(ComputeStats, OverflowCountsZeroAndTheRoutineGoesOn) {
   // BEAM sum 30 x 30 + 31 ^ 1.5 x 30 + 31 ^ 2 x 30 = 34908.02, times 3 / 10 at class 0:
   // 104724, beyond 16 bits. MISSILE 30 x 30 = 900 gives 2700; screens 1 gives 3.
-  ShipSpec s;
+  StatsShip s;
   s.computer = 'J';
   s.laser = s.particle = s.meson = s.missile = 'W';
   s.batteries = {{19, 'W'}, {21, 'W'}, {22, 'W'}, {23, 'W'}};
@@ -296,7 +292,7 @@ TEST(ComputeStats, OverflowCountsZeroAndTheRoutineGoesOn) {
 // as in the test above. The missile rating is the ship's own X value, 400: 400 x 30
 // batteries / 10 x 3 (model 9) / 0.1 = 36000.
 TEST(ComputeStats, TwoOverflowsGiveTwoBoxes) {
-  ShipSpec s;
+  StatsShip s;
   s.computer = 'J';
   s.laser = s.particle = s.meson = 'W';
   s.missile = 'X';
@@ -316,13 +312,11 @@ TEST(ComputeStats, TwoOverflowsGiveTwoBoxes) {
 }
 
 TEST(ComputeStats, EveryCallStartsAfresh) {
-  ShipSpec big;
+  StatsShip big;
   big.laser = 'W';
   big.batteries = {{19, '9'}};
   program::Program p = program_with(big);
-  p.ship_profile[13] = profile_of(ShipSpec{});
-  p.ship_batteries[13] = "";  // no battery line at all
-  p.ship_tons[13] = 3000;
+  program::put_ship(p, 13, {.profile = profile_of(StatsShip{}), .tons = 3000, .batteries = ""});  // no battery line
   StatsConsole run;
   compute_stats(p, run.c);
   EXPECT_EQ(p.stats_beam, 8.5189574037614332f);

@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "card/card_writes.h"
 #include "console/cp437.h"
 #include "console/files.h"
 #include "console/screen.h"
 #include "console/scripted_host.h"
 #include "console/working_folder_test_support.h"
+#include "program/ship_record_test_support.h"
 
 namespace card {
 namespace {
@@ -64,19 +66,15 @@ class WeaponsTableTest : public ::testing::Test {
  protected:
   void SetUp() override {
     host.attach(console);
-    p.ship_count = 1000;
-    program::create_ship_arrays(p);
-    p.frame_side = "\xB3";
+    build_frame_strings(p);
   }
   void TearDown() override { console::close_all_files(console); }
 
   void set_ship(const ShipSetup& s) {
     p.ship_index = kShip;
-    p.ship_profile[kShip] = s.profile;
-    p.ship_batteries[kShip] = s.batteries;
-    p.ship_agility[kShip] = s.agility;
-    p.ship_code_x[kShip] = s.code_x;
-    p.ship_code_y[kShip] = s.code_y;
+    program::put_ship(p, kShip,
+                      {.profile = s.profile, .batteries = s.batteries, .agility = s.agility, .code_x = s.code_x,
+                       .code_y = s.code_y});
     p.computer_model = s.computer_model;
     p.size_modifier = s.size_modifier;
     p.armor_rating = s.armor_rating;
@@ -122,7 +120,7 @@ class WeaponsTableTest : public ::testing::Test {
 
   console::ScriptedHost host;
   console::Console console{host};
-  program::Program p;
+  program::Program p = program::program_with_ship_arrays();
 
  private:
   console::WorkingFolder folder_;
