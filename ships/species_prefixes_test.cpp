@@ -1,4 +1,4 @@
-#include "ships/species_tags.h"
+#include "ships/species_prefixes.h"
 
 #include <gtest/gtest.h>
 

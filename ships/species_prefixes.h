@@ -8,13 +8,13 @@
 
 namespace ships {
 
-struct SpeciesTag {
+struct SpeciesPrefix {
   const char* prefix;  // the first three characters of the type, case-sensitive
   const char* tag;
 };
 
 // The species in the order in which their tags are put on and taken off.
-inline constexpr SpeciesTag SPECIES_TAGS[] = {
+inline constexpr SpeciesPrefix SPECIES_PREFIXES[] = {
     {"Ixa", "IXA-"}, {"Qor", "QOR-"}, {"Kyv", "KYV-"}, {"Jev", "JEV-"}, {"YTT", "YTT-"},
 };
 
@@ -22,7 +22,7 @@ inline constexpr SpeciesTag SPECIES_TAGS[] = {
 std::string tagged_name(const std::string& name, const std::string& type);
 
 // The name without the species tags at its front: each tag is tested once, in the
-// order of SPECIES_TAGS, on the name as the tests before it left it.
+// order of SPECIES_PREFIXES, on the name as the tests before it left it.
 std::string untagged_name(std::string name);
 
 }  // namespace ships
