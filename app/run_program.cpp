@@ -9,7 +9,7 @@ void run_program(console::Console& c) {
   program::Program p;
   for (;;) {
     try {
-      run_road(p, c, ships::SHIP_LIST);
+      run_road(p, c, ships::kShipList);
     } catch (const RestartRequest&) {
       reset_console_for_restart(c);
       p = program::Program{};

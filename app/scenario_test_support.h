@@ -28,7 +28,7 @@ struct ScriptedRun {
 };
 
 // A ship design file whose first value asks for no design: the menu follows the load.
-inline constexpr char NO_DESIGN_FILE[] = "Design this ship,N\r\n";
+inline constexpr char kNoDesignFile[] = "Design this ship,N\r\n";
 
 // The working folder of a scenario: SHIP.DAT is written there and the documents and
 // exports are read back from there.

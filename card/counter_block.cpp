@@ -50,7 +50,7 @@ void print_stats_block(program::Program& p, console::Console& c) {
   write_empty_line(p, c, kEndOfMovementLine);
   write_empty_line(p, c, kFirstEmptyLine);
   write_empty_line(p, c, kSecondEmptyLine);
-  write_text(p, c, stats::STATS_HEADING, true);
+  write_text(p, c, stats::kStatsHeading, true);
   console::statement_event_check(c, kStatsHeading);
   write_empty_line(p, c, kEmptyLineAfterHeading);
   write_class_line(p, c);

@@ -19,10 +19,10 @@ enum Place {
 };
 static_assert(kResultStepsEnd <= place::kDamageTable);
 
-constexpr ResultTable SURFACE = &program::Program::surface_damage_result;
-constexpr ResultTable RADIATION = &program::Program::radiation_damage_result;
-constexpr ResultTable INTERIOR = &program::Program::interior_explosion_result;
-constexpr ResultTable CRITICAL = &program::Program::critical_hit_result;
+constexpr ResultTable kSurface = &program::Program::surface_damage_result;
+constexpr ResultTable kRadiation = &program::Program::radiation_damage_result;
+constexpr ResultTable kInterior = &program::Program::interior_explosion_result;
+constexpr ResultTable kCritical = &program::Program::critical_hit_result;
 
 // Rows 2 to 21 of the four tables; nullptr where a table has no entry.
 struct DamageResultRow {
@@ -68,13 +68,13 @@ struct TableEntry {
 // What a fib computer cannot lose: the computer entries of the radiation table (the
 // interior explosion table's computer entries stay).
 constexpr TableEntry FIB_COMPUTER_ENTRIES[] = {
-    {RADIATION, 4}, {RADIATION, 6},  {RADIATION, 8},  {RADIATION, 9},
-    {RADIATION, 11}, {RADIATION, 13}, {RADIATION, 15},
+    {kRadiation, 4}, {kRadiation, 6},  {kRadiation, 8},  {kRadiation, 9},
+    {kRadiation, 11}, {kRadiation, 13}, {kRadiation, 15},
 };
 
 // What a ship without a jump drive cannot lose.
 constexpr TableEntry JUMP_DRIVE_ENTRIES[] = {
-    {INTERIOR, 8}, {INTERIOR, 13}, {INTERIOR, 17}, {CRITICAL, 7},
+    {kInterior, 8}, {kInterior, 13}, {kInterior, 17}, {kCritical, 7},
 };
 
 void store_entry(program::Program& p, ResultTable table, int row, const char* entry) {
@@ -84,10 +84,10 @@ void store_entry(program::Program& p, ResultTable table, int row, const char* en
 void store_result_entries(program::Program& p) {
   int row = kFirstResultRow;
   for (const DamageResultRow& entries : DAMAGE_RESULT_TABLES) {
-    store_entry(p, SURFACE, row, entries.surface);
-    store_entry(p, RADIATION, row, entries.radiation);
-    store_entry(p, INTERIOR, row, entries.interior);
-    store_entry(p, CRITICAL, row, entries.critical);
+    store_entry(p, kSurface, row, entries.surface);
+    store_entry(p, kRadiation, row, entries.radiation);
+    store_entry(p, kInterior, row, entries.interior);
+    store_entry(p, kCritical, row, entries.critical);
     ++row;
   }
 }

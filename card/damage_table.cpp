@@ -37,10 +37,10 @@ constexpr const char* DAMAGE_TABLE_HEADER[] = {
     "│  6 │Factor<A│Nukes/SM│ Armor  │Meson<10│Meson SM│Meson<10│MesSM/IE│   HITS   │",
     "├────┼════════╪════════╪════════╪════════╪════════╪════════╪════════╪══════════┤",
 };
-constexpr const char* DAMAGE_TABLE_BOTTOM =
+constexpr const char* kDamageTableBottom =
     "└────┴────────┴────────┴────────┴────────┴────────┴────────┴────────┴──────────┘";
-constexpr const char* ROLL_FIELD = "│ ## │";
-constexpr const char* CELL_EDGE = "│";
+constexpr const char* kRollField = "│ ## │";
+constexpr const char* kCellEdge = "│";
 
 // One result column: the table it reads, its row (the roll, plus the armor when
 // `adds_armor`, plus `offset`) and its width (0: the cell width of the box).
@@ -93,12 +93,12 @@ void write_result_cell(program::Program& p, console::Console& c, const DamageCol
   const float fill = width - static_cast<float>(entry.size());
   write_text(p, c, entry);
   write_skip(p, c, fill);
-  write_text(p, c, console::utf8_to_cp437(CELL_EDGE));
+  write_text(p, c, console::utf8_to_cp437(kCellEdge));
   console::statement_event_check(c, kResultCell);
 }
 
 void write_roll_row(program::Program& p, console::Console& c) {
-  write_fields(p, c, console::utf8_to_cp437(ROLL_FIELD), {p.roll_2d6});
+  write_fields(p, c, console::utf8_to_cp437(kRollField), {p.roll_2d6});
   console::statement_event_check(c, kRollNumber);
   for (const DamageColumnRule& rule : DAMAGE_COLUMN_RULES) {
     find_damage_row(p, c, rule);
@@ -121,7 +121,7 @@ void print_damage_table(program::Program& p, console::Console& c) {
   console::statement_event_check(c, kClearScreen);
   write_header(p, c);
   for (p.roll_2d6 = kFirstRoll; p.roll_2d6 <= kLastRoll; p.roll_2d6 = p.roll_2d6 + 1) write_roll_row(p, c);
-  write_text(p, c, console::utf8_to_cp437(DAMAGE_TABLE_BOTTOM), true);
+  write_text(p, c, console::utf8_to_cp437(kDamageTableBottom), true);
   console::statement_event_check(c, kBottomLine);
 }
 

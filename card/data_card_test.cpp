@@ -41,9 +41,9 @@ const std::vector<std::string> DAMAGE_BOX = {
 
 // "Harrowgate Lark - Escort Frigate" has 32 characters: (79 - 32) / 2 = 23.5, 23
 // blanks. The profile has 23: 28 blanks, and the battery line takes them too.
-const std::string TITLE_LINE = blanks(23) + "Harrowgate Lark - Escort Frigate";
-const std::string PROFILE_LINE = blanks(28) + "FE-D3244C3-410002-5030A";
-const std::string BATTERY_LINE = blanks(28) + "            2   1 2 1 5";
+const std::string kTitleLine = blanks(23) + "Harrowgate Lark - Escort Frigate";
+const std::string kProfileLine = blanks(28) + "FE-D3244C3-410002-5030A";
+const std::string kBatteryLine = blanks(28) + "            2   1 2 1 5";
 
 TEST(DamageSection, ScreenShowsOnlyTheDamageBoxAndTheTitleBlock) {
   ClosingBench run;
@@ -53,7 +53,7 @@ TEST(DamageSection, ScreenShowsOnlyTheDamageBoxAndTheTitleBlock) {
   print_damage_section(run.p, run.c);
   EXPECT_TRUE(run.host.boxes().empty());
   std::vector<std::string> expected = DAMAGE_BOX;
-  expected.insert(expected.end(), {"", TITLE_LINE, "", PROFILE_LINE, BATTERY_LINE, "", "", ""});
+  expected.insert(expected.end(), {"", kTitleLine, "", kProfileLine, kBatteryLine, "", "", ""});
   for (int r = 1; r <= 25; ++r) EXPECT_EQ(run.trimmed_row(r), expected[r - 1]) << "row " << r;
   EXPECT_EQ(run.c.page.cursor_row(), 24);
   EXPECT_EQ(run.c.page.cursor_column(), 1);
@@ -82,7 +82,7 @@ TEST(DamageSection, DocumentEndsWithTheClosingSections) {
   EXPECT_TRUE(run.host.boxes().empty());
   std::vector<std::string> lines = {""};  // the weapons table's bottom rule ends here
   lines.insert(lines.end(), DAMAGE_BOX.begin(), DAMAGE_BOX.end());
-  lines.insert(lines.end(), {"", TITLE_LINE, "", PROFILE_LINE, BATTERY_LINE, ""});
+  lines.insert(lines.end(), {"", kTitleLine, "", kProfileLine, kBatteryLine, ""});
   lines.insert(lines.end(), {" Hexes & Kestramond Movement Calculation",
                              " M-Drive 4 Agility 3  Skill :  1  2  3  4  5  6",
                              " Movement in Hexes per Turn :  2  2  3  3  3  3"});

@@ -73,16 +73,16 @@ void add_batteries(program::Program& p, console::Console& c, float batteries, fl
 }
 
 void add_sac(program::Program& p, console::Console& c) {
-  p.sac_code = profile::profile_char(p, pos::SAC);
+  p.sac_code = profile::profile_char(p, pos::kSac);
   p.sac_rating = profile::decode_char(p, p.sac_code);
   p.sac_batt = profile::decode_sac_batteries(p);
   add_batteries(p, c, p.sac_batt, p.sac_rating, "SaC");
 }
 
 void add_rep(program::Program& p, console::Console& c) {
-  p.rep_code = profile::profile_char(p, pos::REP);
+  p.rep_code = profile::profile_char(p, pos::kRep);
   p.rep_rating = profile::decode_char(p, p.rep_code);
-  p.battery_char = profile::battery_char_at(p, pos::REP);
+  p.battery_char = profile::battery_char_at(p, pos::kRep);
   p.rep_batt = profile::decode_char(p, p.battery_char);
   add_batteries(p, c, p.rep_batt, p.rep_rating, "REP");
 }
@@ -110,11 +110,11 @@ void write_cell_join(program::Program& p, console::Console& c, int column, Defen
 
 void build_defence_text(program::Program& p, console::Console& c) {
   p.card_line.clear();
-  p.mes_rating = add_rated(p, pos::MES, p.mes_code, "  MES =");
+  p.mes_rating = add_rated(p, pos::kMes, p.mes_code, "  MES =");
   step(c, kMesPiece);
-  p.nud_rating = add_rated(p, pos::NUD, p.nud_code, "  NuD =");
+  p.nud_rating = add_rated(p, pos::kNud, p.nud_code, "  NuD =");
   step(c, kNudPiece);
-  p.blg_rating = add_rated(p, pos::BLG, p.blg_code, "  BlG =");
+  p.blg_rating = add_rated(p, pos::kBlg, p.blg_code, "  BlG =");
   step(c, kBlgPiece);
   add_sac(p, c);
   step(c, kSacPiece);

@@ -117,7 +117,7 @@ class DefenceLineOnScreenTest : public DefenceLineTest {
   }
 };
 
-const std::string RULE_OVER_CELLS =
+const std::string kRuleOverCells =
     "├" + times(14, "─") + "┬" + times(7, "─") + "┬" + times(55, "─") + "┤";
 
 TEST_F(DefenceLineOnScreenTest, ArmorBarCellAndTheJoinsAbove) {
@@ -132,7 +132,7 @@ TEST_F(DefenceLineOnScreenTest, ArmorBarCellAndTheJoinsAbove) {
     console::move_cursor(c, 8, 17);
     put_defences({"00000", ' ', ' ', 1}, k.armor);
     print_defence_line(p, c);
-    EXPECT_EQ(row(7), RULE_OVER_CELLS);
+    EXPECT_EQ(row(7), kRuleOverCells);
     EXPECT_EQ(row(8), blanks(16) + k.cell + blanks(55) + "│") << k.armor;
     EXPECT_EQ(c.page.cursor_row(), 9);
     EXPECT_EQ(c.page.cursor_column(), 1);

@@ -57,12 +57,12 @@ void build_header_text(program::Program& p) {
 
 void build_drive_text(program::Program& p) {
   const std::size_t record = program::current_record(p);
-  p.mdrive_rating = decode_position(p, pos::MDRIVE, p.mdrive_code);
+  p.mdrive_rating = decode_position(p, pos::kMDrive, p.mdrive_code);
   p.card_line = "M-Drive =" + text_of(p.mdrive_rating) + "g";
   add_agility(p, p.ship_agility.at(record));
-  p.jdrive_rating = decode_position(p, pos::JDRIVE, p.jdrive_code);
+  p.jdrive_rating = decode_position(p, pos::kJDrive, p.jdrive_code);
   if (p.jdrive_rating > 0) p.card_line += ", J-Drive =" + text_of(p.jdrive_rating);
-  p.pplant_rating = decode_position(p, pos::PPLANT, p.pplant_code);
+  p.pplant_rating = decode_position(p, pos::kPPlant, p.pplant_code);
   p.card_line += ", P-Plant =" + text_of(p.pplant_rating);
   add_ep(p, p.ship_ep.at(record), p.ship_tons.at(record));
 }

@@ -49,7 +49,7 @@ constexpr float kSmallestSizeModifier = -2;
 }  // namespace
 
 void derive_hull(program::Program& p) {
-  p.hull_size_code = profile::profile_char(p, pos::HULL_SIZE);
+  p.hull_size_code = profile::profile_char(p, pos::kHullSize);
   p.hull_size_value = profile::decode_char(p, p.hull_size_code);
   p.hull_factor = 1;
   for (const auto& row : HULL_FACTOR_TABLE) {
@@ -58,7 +58,7 @@ void derive_hull(program::Program& p) {
 }
 
 void derive_configuration(program::Program& p) {
-  p.configuration_text = profile::profile_char(p, pos::CONFIGURATION);
+  p.configuration_text = profile::profile_char(p, pos::kConfiguration);
   const float value = profile::decode_char(p, p.configuration_text);
   for (int n = 1; n <= 9; ++n) {
     if (value == static_cast<float>(n)) p.configuration_text = CONFIGURATION_NAMES[n - 1];
@@ -77,12 +77,12 @@ void derive_size_modifier(program::Program& p) {
 }
 
 void derive_armor(program::Program& p) {
-  p.armor_code = profile::profile_char(p, pos::ARMOR);
+  p.armor_code = profile::profile_char(p, pos::kArmor);
   p.armor_rating = profile::decode_char(p, p.armor_code);
 }
 
 void derive_computer(program::Program& p, console::Console& c) {
-  p.computer_code = profile::profile_char(p, pos::COMPUTER);
+  p.computer_code = profile::profile_char(p, pos::kComputer);
   const stats::ComputerCode entry = stats::computer_code_entry(p.computer_code);
   p.computer_text = entry.text;
   p.computer_model = entry.model;

@@ -19,10 +19,10 @@ enum Place {
 };
 static_assert(kMovementStepsEnd <= place::kCounterBlock);
 
-constexpr const char* MOVEMENT_HEADING = " Hexes & Kestramond Movement Calculation";
-constexpr const char* DRIVE_FORMAT = " M-Drive## Agility##  Skill :  1  2  3  4  5  6";
-constexpr const char* MOVEMENT_LABEL = " Movement in Hexes per Turn :";
-constexpr const char* HEXES_FORMAT = "###";
+constexpr const char* kHeadingText = " Hexes & Kestramond Movement Calculation";
+constexpr const char* kDriveFormat = " M-Drive## Agility##  Skill :  1  2  3  4  5  6";
+constexpr const char* kLabelText = " Movement in Hexes per Turn :";
+constexpr const char* kHexesFormat = "###";
 constexpr float kFirstSkill = 1, kLastSkill = 6;
 
 // The movement at the current skill: (M-Drive + agility + skill bonus) / 3 in single
@@ -39,16 +39,16 @@ void work_out_movement(program::Program& p, console::Console& c) {
 }  // namespace
 
 void print_movement_block(program::Program& p, console::Console& c) {
-  write_text(p, c, MOVEMENT_HEADING, true);
+  write_text(p, c, kHeadingText, true);
   console::statement_event_check(c, kMovementHeading);
-  write_fields(p, c, DRIVE_FORMAT, {p.mdrive_rating, p.ship_agility.at(program::current_record(p))}, true);
+  write_fields(p, c, kDriveFormat, {p.mdrive_rating, p.ship_agility.at(program::current_record(p))}, true);
   console::statement_event_check(c, kDriveLine);
-  write_text(p, c, MOVEMENT_LABEL);
+  write_text(p, c, kLabelText);
   console::statement_event_check(c, kMovementLabel);
   for (p.movement_skill = kFirstSkill; p.movement_skill <= kLastSkill;
        p.movement_skill = p.movement_skill + 1) {
     work_out_movement(p, c);
-    write_fields(p, c, HEXES_FORMAT, {p.hexes_per_turn});
+    write_fields(p, c, kHexesFormat, {p.hexes_per_turn});
     console::statement_event_check(c, kHexesField);
   }
 }

@@ -21,9 +21,9 @@ long double nearest_integer(long double x) {
 }  // namespace
 
 std::int64_t round_to_int64(long double x) {
-  constexpr long double LIMIT = 0x1p63L;
+  constexpr long double kLimit = 0x1p63L;
   const long double r = nearest_integer(x);
-  if (!(r >= -LIMIT && r < LIMIT)) return std::numeric_limits<std::int64_t>::min();
+  if (!(r >= -kLimit && r < kLimit)) return std::numeric_limits<std::int64_t>::min();
   return static_cast<std::int64_t>(r);
 }
 

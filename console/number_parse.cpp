@@ -8,9 +8,9 @@ namespace console {
 
 namespace {
 
-constexpr int MOST_EXPONENT_DIGITS = 18;
+constexpr int kMostExponentDigits = 18;
 // Decimal exponents beyond this give infinity or 0 in extended precision anyway.
-constexpr long long EXPONENT_CLAMP = 100000;
+constexpr long long kExponentClamp = 100000;
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
@@ -96,7 +96,7 @@ long long read_exponent(TextReader& reader) {
       reader.take();
       continue;
     }
-    if (significant == MOST_EXPONENT_DIGITS) break;
+    if (significant == kMostExponentDigits) break;
     reader.take();
     exponent = exponent * 10 + digit;
     ++significant;
@@ -126,8 +126,8 @@ long double nearest_extended(const DecimalReading& number) {
   if (number.digits.empty()) return 0;
   long long scale = number.scale;
   const auto size = static_cast<long long>(number.digits.size());
-  if (scale + size > EXPONENT_CLAMP) scale = EXPONENT_CLAMP;
-  if (scale + size < -EXPONENT_CLAMP) scale = -EXPONENT_CLAMP - size;
+  if (scale + size > kExponentClamp) scale = kExponentClamp;
+  if (scale + size < -kExponentClamp) scale = -kExponentClamp - size;
   const std::string text = number.digits + "e" + std::to_string(scale);
   const long double value = std::strtold(text.c_str(), nullptr);
   return number.negative ? -value : value;

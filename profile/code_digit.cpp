@@ -38,7 +38,7 @@ constexpr ShipCodeLetter SHIP_CODE_LETTERS[] = {
 
 // The character of every whole value from 0 to 33, for the designed ship.
 constexpr char CODE_DIGIT_CHARS[] = "0123456789ABCDEFGHJKLMNPQRSTUVWXYZ";
-constexpr int HIGHEST_CODE_VALUE = static_cast<int>(sizeof CODE_DIGIT_CHARS) - 2;
+constexpr int kHighestCodeValue = static_cast<int>(sizeof CODE_DIGIT_CHARS) - 2;
 
 // The value a ship record holds for X, Y or Z; 0 when the current ship has no record.
 float ship_code_value(const program::Program& p, const std::vector<float>& values) {
@@ -75,7 +75,7 @@ void encode_code_char(program::Program& p, console::ErrorState& errors) {
   p.code_value = static_cast<float>(value);
   int index = value;
   if (index < 0) index = 0;
-  if (index > HIGHEST_CODE_VALUE) index = HIGHEST_CODE_VALUE;
+  if (index > kHighestCodeValue) index = kHighestCodeValue;
   p.code_char = std::string(1, CODE_DIGIT_CHARS[index]);
 }
 

@@ -55,7 +55,7 @@ float decode_battery_column(program::Program& p, int column) {
 }
 
 float decode_sac_batteries(program::Program& p) {
-  p.battery_char = battery_char_at(p, position::SAC);
+  p.battery_char = battery_char_at(p, position::kSac);
   const float batteries = decode_char(p, p.battery_char);
   return batteries <= kFewestSacBatteries ? 1.0f : batteries;
 }

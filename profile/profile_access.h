@@ -16,10 +16,10 @@
 namespace profile {
 
 namespace position {
-constexpr int HULL_SIZE = 4, CONFIGURATION = 5, JDRIVE = 6, MDRIVE = 7, PPLANT = 8,
-              COMPUTER = 9, CREW_DIGITS = 10, ARMOR = 12, SAC = 13, MES = 14, NUD = 15,
-              BLG = 16, REP = 17, LASER = 19, ENERGY = 20, PARTICLE = 21, MESON = 22,
-              MISSILE = 23;
+constexpr int kHullSize = 4, kConfiguration = 5, kJDrive = 6, kMDrive = 7, kPPlant = 8,
+              kComputer = 9, kCrewDigits = 10, kArmor = 12, kSac = 13, kMes = 14, kNud = 15,
+              kBlg = 16, kRep = 17, kLaser = 19, kEnergy = 20, kParticle = 21, kMeson = 22,
+              kMissile = 23;
 }  // namespace position
 
 // Character `position` of the current ship's profile: exactly one character, or the

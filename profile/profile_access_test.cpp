@@ -43,17 +43,17 @@ TEST(ProfileAccess, DecodedPositionsAndColumns) {
                            .code_x = 4,
                            .code_z = 7});
   p.ship_index = 5;
-  EXPECT_EQ(decode_profile_position(p, position::HULL_SIZE), 4.0f);
+  EXPECT_EQ(decode_profile_position(p, position::kHullSize), 4.0f);
   EXPECT_EQ(p.code_char, "X");
-  EXPECT_EQ(decode_profile_position(p, position::ARMOR), 5.0f);
-  EXPECT_EQ(decode_profile_position(p, position::LASER), 6.0f);
-  EXPECT_EQ(decode_profile_position(p, position::PARTICLE), 0.0f);  // beyond the end
+  EXPECT_EQ(decode_profile_position(p, position::kArmor), 5.0f);
+  EXPECT_EQ(decode_profile_position(p, position::kLaser), 6.0f);
+  EXPECT_EQ(decode_profile_position(p, position::kParticle), 0.0f);  // beyond the end
   EXPECT_EQ(p.code_char, "");
-  EXPECT_EQ(decode_battery_column(p, position::SAC), 7.0f);
-  EXPECT_EQ(decode_battery_column(p, position::REP), 0.0f);
+  EXPECT_EQ(decode_battery_column(p, position::kSac), 7.0f);
+  EXPECT_EQ(decode_battery_column(p, position::kRep), 0.0f);
   p.ship_index = 1001;  // no such record: every character is the empty text
   EXPECT_EQ(profile_char(p, 1), "");
-  EXPECT_EQ(decode_profile_position(p, position::ARMOR), 0.0f);
+  EXPECT_EQ(decode_profile_position(p, position::kArmor), 0.0f);
 }
 
 // Column 13 holds the SaC batteries; a count of up to two is one battery.

@@ -77,9 +77,9 @@ constexpr FileComputerModel FILE_COMPUTER_MODELS[] = {
 };
 
 // What the codes X, Y and Z stand for in the designed ship.
-constexpr float DESIGN_CODE_X = 31, DESIGN_CODE_Y = 32, DESIGN_CODE_Z = 33;
+constexpr float kDesignCodeX = 31, kDesignCodeY = 32, kDesignCodeZ = 33;
 
-constexpr double EP_PER_TON_AND_RATING = 0.01;
+constexpr double kEpPerTonAndRating = 0.01;
 
 void read_drive(Program& p, console::Console& c, float& rating, std::string& code, int pair_place) {
   read_number_pair(p, c, rating, pair_place);
@@ -95,15 +95,15 @@ void read_pplant_letter(Program& p, console::Console& c) {
 }
 
 void set_design_code_values(Program& p, console::Console& c) {
-  p.ship_code_x[0] = DESIGN_CODE_X;
-  p.ship_code_y[0] = DESIGN_CODE_Y;
-  p.ship_code_z[0] = DESIGN_CODE_Z;
+  p.ship_code_x[0] = kDesignCodeX;
+  p.ship_code_y[0] = kDesignCodeY;
+  p.ship_code_z[0] = kDesignCodeZ;
   console::statement_event_check(c, kShipCodes);
 }
 
 // The budget: tons x 0.01 x rating, in double precision.
 void set_ep_budget(Program& p, console::Console& c) {
-  const double per_rating = static_cast<double>(p.current_tons) * EP_PER_TON_AND_RATING;
+  const double per_rating = static_cast<double>(p.current_tons) * kEpPerTonAndRating;
   p.design_ep_left = static_cast<float>(per_rating * static_cast<double>(p.design_pplant_rating));
   p.design_ep_total = p.design_ep_left;
   console::statement_event_check(c, kEpBudget);

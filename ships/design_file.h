@@ -16,7 +16,7 @@
 namespace ships {
 
 // The number under which the design file, and after it the export file, are open.
-inline constexpr long DESIGN_FILE_NUMBER = 1;
+inline constexpr long kDesignFileNumber = 1;
 
 // One pair: the caption into `file_caption`, then the value as it stands in the file.
 void read_text_pair(program::Program& p, console::Console& c, std::string& value, int place);

@@ -68,7 +68,7 @@ constexpr LinePiece DESIGNED_BATTERY_LINE[] = {
     {&Program::design_missile_batt_code, ""},
 };
 
-constexpr double TONNAGE_PERCENT = 0.01;
+constexpr double kTonnagePercent = 0.01;
 
 std::string joined(const Program& p, std::span<const LinePiece> pieces) {
   std::string line;
@@ -95,7 +95,7 @@ void build_design_strings(Program& p, console::Console& c) {
 
 float design_agility_for(float ep_left, float tons) {
   if (tons == 0) return 0;
-  const double per_percent = static_cast<double>(tons) * TONNAGE_PERCENT;
+  const double per_percent = static_cast<double>(tons) * kTonnagePercent;
   return static_cast<float>(console::integer_part(static_cast<double>(ep_left) / per_percent));
 }
 

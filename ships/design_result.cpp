@@ -57,7 +57,7 @@ void print_ep_row(Program& p, console::Console& c) {
 
 void print_stats_lines(Program& p, console::Console& c) {
   print_line(c, "", kEmptyLineBeforeStats);
-  print_line(c, stats::STATS_HEADING, kStatsTitle);
+  print_line(c, stats::kStatsHeading, kStatsTitle);
   print_line(c, "", kEmptyLineAfterTitle);
   console::print_to_screen(c, stats::stats_line_text(c.errors, p, stats::StatsLine::Class), false);
   console::statement_event_check(c, kStatsClassField);

@@ -147,7 +147,7 @@ constexpr WeightedValue MISSILE_WEIGHTS[] = {
     {&Program::file_num_10, 12}, {&Program::file_num_11, 24}, {&Program::file_num_13, 24},
     {&Program::file_num_16, 24},
 };
-constexpr float MISSILE_SCALE = 2.5f;
+constexpr float kMissileScale = 2.5f;
 
 // The EP of the particle weapons per unit of each value.
 constexpr WeightedValue PARTICLE_EP_WEIGHTS[] = {
@@ -292,7 +292,7 @@ void derive_meson_codes(Program& p, console::Console& c) {
 
 // Missiles take no EP, and a ship without missiles still gets factor 1.
 void derive_missile_codes(Program& p, console::Console& c) {
-  p.missile_value = weighted_sum(p, MISSILE_WEIGHTS) * MISSILE_SCALE;
+  p.missile_value = weighted_sum(p, MISSILE_WEIGHTS) * kMissileScale;
   console::statement_event_check(c, kMissileValue);
   p.design_missile_factor = rating_at_least(1, p.missile_value, MISSILE_FACTOR_STEPS);
   console::statement_event_check(c, kMissileFactor);

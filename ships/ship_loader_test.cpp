@@ -51,7 +51,7 @@ TEST_F(ShipLoaderTest, RecordsEchoAndTags) {
 }
 
 TEST_F(ShipLoaderTest, BuiltInListLoads144ShipsAndEchoes145Lines) {
-  load_ship_list(p, c, SHIP_LIST);
+  load_ship_list(p, c, kShipList);
   EXPECT_FALSE(console::error_pending(c.errors));
   EXPECT_TRUE(host.boxes().empty());
   EXPECT_EQ(p.ship_count, 144);

@@ -72,7 +72,7 @@ constexpr ExportLine EXPORT_LINES[] = {
     {NUMBERS_LINE, kNumbersLine},
 };
 
-constexpr char LINE_START[] = " ";
+constexpr char kLineStart[] = " ";
 
 void write_item(Program& p, console::Console& c, std::size_t record, const ExportItem& item, bool line_end) {
   const long file = program::output_file_number(p);
@@ -87,7 +87,7 @@ void write_item(Program& p, console::Console& c, std::size_t record, const Expor
 // One write statement: the blank that begins the line, then the items, the last one
 // with the line end.
 void write_line(Program& p, console::Console& c, std::size_t record, const ExportLine& line) {
-  console::print_to_file(c, program::output_file_number(p), LINE_START, false, false, false);
+  console::print_to_file(c, program::output_file_number(p), kLineStart, false, false, false);
   for (std::size_t i = 0; i < line.items.size(); ++i) {
     write_item(p, c, record, line.items[i], i + 1 == line.items.size());
   }

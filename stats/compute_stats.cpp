@@ -42,9 +42,9 @@ constexpr StatsClassRow STATS_CLASS_TABLE[] = {
     {100000, 3, 100, " = 100K tons+ (Battleships)"},
 };
 
-constexpr double HULL_POWER = 0.08;   // of hull size + 1: the exponent of the defences
-constexpr double FINAL_POWER = 0.65;  // of the rounded BEAM and MISSILE values
-constexpr long double SCREENS_POWER = 0.5L;
+constexpr double kHullPower = 0.08;   // of hull size + 1: the exponent of the defences
+constexpr double kFinalPower = 0.65;  // of the rounded BEAM and MISSILE values
+constexpr long double kScreensPower = 0.5L;
 
 // A power in extended precision. A negative base with an exponent that is not whole is
 // an illegal function call (error 5) and gives 0.
@@ -71,29 +71,29 @@ float current_value(const program::Program& p, const std::vector<float>& values)
 }
 
 void read_hull_and_tons(program::Program& p) {
-  p.hull_size_code = profile::profile_char(p, pos::HULL_SIZE);
+  p.hull_size_code = profile::profile_char(p, pos::kHullSize);
   p.hull_size_value = profile::decode_char(p, p.hull_size_code);
   p.current_tons = current_value(p, p.ship_tons);
 }
 
 void derive_computer_model(program::Program& p) {
-  p.computer_code = profile::profile_char(p, pos::COMPUTER);
+  p.computer_code = profile::profile_char(p, pos::kComputer);
   p.computer_model = computer_code_entry(p.computer_code).model;
   if (p.computer_count == 0) p.computer_count = 1;
   if (p.computer_model == 0) p.computer_model = 1;
 }
 
 void decode_defences(program::Program& p) {
-  p.armor_rating = profile::decode_profile_position(p, pos::ARMOR);
-  p.mes_rating = profile::decode_profile_position(p, pos::MES);
-  p.nud_rating = profile::decode_profile_position(p, pos::NUD);
-  p.sac_rating = profile::decode_profile_position(p, pos::SAC);
-  p.rep_rating = profile::decode_profile_position(p, pos::REP);
+  p.armor_rating = profile::decode_profile_position(p, pos::kArmor);
+  p.mes_rating = profile::decode_profile_position(p, pos::kMes);
+  p.nud_rating = profile::decode_profile_position(p, pos::kNud);
+  p.sac_rating = profile::decode_profile_position(p, pos::kSac);
+  p.rep_rating = profile::decode_profile_position(p, pos::kRep);
 }
 
 void count_defence_batteries(program::Program& p) {
   p.sac_batt = profile::decode_sac_batteries(p);
-  p.battery_char = profile::battery_char_at(p, pos::REP);
+  p.battery_char = profile::battery_char_at(p, pos::kRep);
   p.rep_batt = profile::decode_char(p, p.battery_char);
 }
 
@@ -105,33 +105,33 @@ float add_weapon(console::ErrorState& errors, float sum, float base, long double
 }
 
 void sum_beam(program::Program& p, console::ErrorState& errors) {
-  p.laser_rating = profile::decode_profile_position(p, pos::LASER);
-  p.laser_batt = profile::decode_battery_column(p, pos::LASER);
+  p.laser_rating = profile::decode_profile_position(p, pos::kLaser);
+  p.laser_batt = profile::decode_battery_column(p, pos::kLaser);
   p.stats_beam = add_weapon(errors, 0, p.laser_rating, p.stats_exponent, p.laser_batt);
 
-  p.energy_rating = profile::decode_profile_position(p, pos::ENERGY);
-  p.energy_batt = profile::decode_battery_column(p, pos::ENERGY);
+  p.energy_rating = profile::decode_profile_position(p, pos::kEnergy);
+  p.energy_batt = profile::decode_battery_column(p, pos::kEnergy);
   p.stats_beam = add_weapon(errors, p.stats_beam, p.energy_rating, p.stats_exponent,
                             p.energy_batt);
 
-  p.particle_rating = profile::decode_profile_position(p, pos::PARTICLE);
+  p.particle_rating = profile::decode_profile_position(p, pos::kParticle);
   if (p.particle_rating > 9) p.particle_rating = p.particle_rating * p.large_rating_scale;
-  p.particle_batt = profile::decode_battery_column(p, pos::PARTICLE);
+  p.particle_batt = profile::decode_battery_column(p, pos::kParticle);
   const double particle_exponent = 1.5 * static_cast<double>(p.stats_exponent);
   p.stats_beam = add_weapon(errors, p.stats_beam, p.particle_rating + 1.0f, particle_exponent,
                             p.particle_batt);
 
-  p.meson_rating = profile::decode_profile_position(p, pos::MESON);
+  p.meson_rating = profile::decode_profile_position(p, pos::kMeson);
   if (p.meson_rating > 9) p.meson_rating = p.meson_rating * p.large_rating_scale;
-  p.meson_batt = profile::decode_battery_column(p, pos::MESON);
+  p.meson_batt = profile::decode_battery_column(p, pos::kMeson);
   const float meson_exponent = 2.0f * p.stats_exponent;
   p.stats_beam = add_weapon(errors, p.stats_beam, p.meson_rating + 1.0f, meson_exponent,
                             p.meson_batt);
 }
 
 void sum_missile(program::Program& p, console::ErrorState& errors) {
-  p.missile_value = profile::decode_profile_position(p, pos::MISSILE);
-  p.missile_batt = profile::decode_battery_column(p, pos::MISSILE);
+  p.missile_value = profile::decode_profile_position(p, pos::kMissile);
+  p.missile_batt = profile::decode_battery_column(p, pos::kMissile);
   p.stats_missile = add_weapon(errors, 0, p.missile_value, p.stats_exponent, p.missile_batt);
 }
 
@@ -144,7 +144,7 @@ void sum_screens(program::Program& p, console::ErrorState& errors) {
   sum = sum + p.nud_rating;
   sum = sum + current_value(p, p.ship_agility);
   sum = sum + p.armor_rating;
-  const long double hull_exponent = power(errors, p.hull_size_value + 1.0f, HULL_POWER);
+  const long double hull_exponent = power(errors, p.hull_size_value + 1.0f, kHullPower);
   p.stats_screens =
       static_cast<float>(power(errors, power(errors, sum, p.stats_exponent), hull_exponent));
 }
@@ -176,9 +176,9 @@ void round_by_class(program::Program& p, console::Console& c) {
 }
 
 void final_powers(program::Program& p, console::ErrorState& errors) {
-  p.stats_beam = static_cast<float>(power(errors, p.stats_beam, FINAL_POWER));
-  p.stats_missile = static_cast<float>(power(errors, p.stats_missile, FINAL_POWER));
-  p.stats_screens = static_cast<float>(power(errors, p.stats_screens, SCREENS_POWER));
+  p.stats_beam = static_cast<float>(power(errors, p.stats_beam, kFinalPower));
+  p.stats_missile = static_cast<float>(power(errors, p.stats_missile, kFinalPower));
+  p.stats_screens = static_cast<float>(power(errors, p.stats_screens, kScreensPower));
 }
 
 void bound_screens(program::Program& p) {

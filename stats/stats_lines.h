@@ -13,7 +13,7 @@
 namespace stats {
 
 // The heading above the counter values.
-inline constexpr char STATS_HEADING[] = " VALDORIN / BRELLACOSTA Stats";
+inline constexpr char kStatsHeading[] = " VALDORIN / BRELLACOSTA Stats";
 
 // The lines of the counter values, in the order they are written.
 enum class StatsLine { Class, Beam, Missile, Screens };

@@ -47,10 +47,10 @@ constexpr float kEnergyLStep = -999;  // an energy weapon has no long range: " X
 constexpr float kEnergyCellStep = 2;
 
 void read_lasers(program::Program& p, console::Console& c) {
-  read_weapon_rating(p, c, pos::LASER, p.laser_code, p.laser_rating, kLaserCode);
+  read_weapon_rating(p, c, pos::kLaser, p.laser_code, p.laser_rating, kLaserCode);
   p.beam_base = kBeamBaseStart - console::integer_part(p.laser_rating / 2.0f);
   console::statement_event_check(c, kBeamBase);
-  decode_weapon_batteries(p, c, pos::LASER, kLaserBatteries);
+  decode_weapon_batteries(p, c, pos::kLaser, kLaserBatteries);
   p.weapon_rows = 1;
   console::statement_event_check(c, kWeaponRowsStart);
 }
@@ -83,8 +83,8 @@ void print_laser_group(program::Program& p, console::Console& c) {
 }
 
 void print_energy_group(program::Program& p, console::Console& c) {
-  read_weapon_rating(p, c, pos::ENERGY, p.energy_code, p.energy_rating, kEnergyCode);
-  decode_weapon_batteries(p, c, pos::ENERGY, kEnergyBatteries);
+  read_weapon_rating(p, c, pos::kEnergy, p.energy_code, p.energy_rating, kEnergyCode);
+  decode_weapon_batteries(p, c, pos::kEnergy, kEnergyBatteries);
   const bool present = p.energy_rating != 0;
   console::statement_event_check(c, kEnergyPresent);
   if (!present) return;

@@ -55,7 +55,7 @@ struct RowWithoutHead {
 // the empty multiplier; the line end only in the document.
 void print_row_without_head(program::Program& p, console::Console& c, const RowWithoutHead& row,
                             int first_place) {
-  write_text(p, c, ROW_WITHOUT_HEAD + std::string(row.tag));
+  write_text(p, c, kRowWithoutHead + std::string(row.tag));
   console::statement_event_check(c, first_place);
   p.row_offset = row.offset_start - row.rating_taken_off;
   console::statement_event_check(c, first_place + 1);
@@ -78,10 +78,10 @@ void print_missile_row(program::Program& p, console::Console& c) {
 }  // namespace
 
 void print_missile_group(program::Program& p, console::Console& c) {
-  read_weapon_rating(p, c, pos::MISSILE, p.missile_code, p.mes_rating, kMissileCode);
+  read_weapon_rating(p, c, pos::kMissile, p.missile_code, p.mes_rating, kMissileCode);
   p.missile_base = missile_base_for(c.errors, p.mes_rating);
   console::statement_event_check(c, kMissileBase);
-  decode_weapon_batteries(p, c, pos::MISSILE, kMissileBatteries);
+  decode_weapon_batteries(p, c, pos::kMissile, kMissileBatteries);
   const bool present = p.mes_rating != 0;
   console::statement_event_check(c, kMissilePresent);
   if (!present) return;

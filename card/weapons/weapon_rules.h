@@ -14,7 +14,7 @@ inline constexpr char kDoubleBar = '\xBA';  // ║
 
 // The frame of a row without a weapon head (the meson Con row, the missile S/B and
 // NuD rows), columns 1 to 32: "│", 14 blanks, "│", 7 blanks, "│   │   ║".
-inline constexpr char ROW_WITHOUT_HEAD[] = "\xB3              \xB3       \xB3   \xB3   \xBA";
+inline constexpr char kRowWithoutHead[] = "\xB3              \xB3       \xB3   \xB3   \xBA";
 
 enum class RuleKind { Top, Separator, Bottom };
 

@@ -66,7 +66,7 @@ void print_particle_row(program::Program& p, console::Console& c) {
 }
 
 void print_con_row(program::Program& p, console::Console& c) {
-  write_text(p, c, ROW_WITHOUT_HEAD + std::string(" Con \xB3"));
+  write_text(p, c, kRowWithoutHead + std::string(" Con \xB3"));
   console::statement_event_check(c, kConHead);
   print_meson_cells(p, c, MesonRow::Con, kConCells);
   print_empty_multiplier(p, c, true, kConEnd);
@@ -75,10 +75,10 @@ void print_con_row(program::Program& p, console::Console& c) {
 }  // namespace
 
 void print_particle_group(program::Program& p, console::Console& c) {
-  read_weapon_rating(p, c, pos::PARTICLE, p.particle_code, p.particle_rating, kParticleCode);
+  read_weapon_rating(p, c, pos::kParticle, p.particle_code, p.particle_rating, kParticleCode);
   p.particle_base = particle_base_for(p.particle_rating);
   console::statement_event_check(c, kParticleBase);
-  decode_weapon_batteries(p, c, pos::PARTICLE, kParticleBatteries);
+  decode_weapon_batteries(p, c, pos::kParticle, kParticleBatteries);
   const bool present = p.code_value != 0;
   console::statement_event_check(c, kParticlePresent);
   if (!present) return;
@@ -92,13 +92,13 @@ void print_particle_group(program::Program& p, console::Console& c) {
 }
 
 void print_meson_group(program::Program& p, console::Console& c) {
-  read_weapon_rating(p, c, pos::MESON, p.meson_code, p.meson_rating, kMesonCode);
+  read_weapon_rating(p, c, pos::kMeson, p.meson_code, p.meson_rating, kMesonCode);
   const bool present = p.meson_rating != 0;
   console::statement_event_check(c, kMesonPresent);
   if (!present) return;
   p.meson_base = meson_base_for(p.meson_rating);
   console::statement_event_check(c, kMesonBase);
-  decode_weapon_batteries(p, c, pos::MESON, kMesonBatteries);
+  decode_weapon_batteries(p, c, pos::kMeson, kMesonBatteries);
   const char* label = meson_label(p.meson_rating);
   console::statement_event_check(c, kMesonLabel);
   set_weapon_row(p, c, {label, p.meson_code, p.meson_base, kMesonSStep, 0}, kMesonRow);

@@ -43,7 +43,7 @@ enum TablePlace {
 static_assert(kTableStepsEnd <= place::kLaserGroup);
 
 // The evasion and the computer model in the header row.
-constexpr char HEADER_FIELDS[] = "\xB3 EVASION  +## \xB3 Batt. \xB3 S \xB3 L \xBA CM+#";
+constexpr char kHeaderFormat[] = "\xB3 EVASION  +## \xB3 Batt. \xB3 S \xB3 L \xBA CM+#";
 constexpr long kTopRow = 9, kHeaderRow = 10, kFirstSeparatorRow = 11, kLastRow = 24;
 constexpr long kEdgeColumn = 80;
 constexpr float kColumnHeadings = 9;
@@ -52,7 +52,7 @@ constexpr float kCodeLetterFrom = 10;  // a CT value below it shows no code lett
 
 void print_header_fields(program::Program& p, console::Console& c) {
   const float evasion = (p.computer_model - p.size_modifier) + p.ship_agility.at(program::current_record(p));
-  write_fields(p, c, HEADER_FIELDS, {evasion, p.computer_model});
+  write_fields(p, c, kHeaderFormat, {evasion, p.computer_model});
   console::statement_event_check(c, kHeaderFields);
   for (p.header_column = 1; p.header_column <= kColumnHeadings; p.header_column += 1) {
     write_fields(p, c, "\xB3## ", {p.header_column});
@@ -64,7 +64,7 @@ void print_header_fields(program::Program& p, console::Console& c) {
 
 // The CT value: the hull size and half the armor, with its code letter from 10 on.
 void work_out_ct_value(program::Program& p, console::Console& c) {
-  p.hull_size_code = profile::profile_char(p, profile::position::HULL_SIZE);
+  p.hull_size_code = profile::profile_char(p, profile::position::kHullSize);
   console::statement_event_check(c, kHullSizeCode);
   p.code_char = p.hull_size_code;
   profile::decode_code_char(p);

@@ -19,13 +19,13 @@
 namespace card {
 namespace {
 
-const std::string TOP =
+const std::string kTop =
     "╞══════════════╪═══════╪═══╤═══╦═════╤═══╤═══╤═══╤═══╤═══╤═══╤═══╤═══╤═══╤═════╡";
-const std::string SEPARATOR =
+const std::string kSeparator =
     "├──────────────┼───────┼───┼───╫─────┼───┼───┼───┼───┼───┼───┼───┼───┼───┼─────┤";
-const std::string BOTTOM =
+const std::string kBottom =
     "└──────────────┴───────┴───┴───╨─────┴───┴───┴───┴───┴───┴───┴───┴───┴───┴─────┘";
-const std::string ROW_8 = "│ 1x COM     2 │ ARM 6 │ the defence line of the ship ...";
+const std::string kRow8 = "│ 1x COM     2 │ ARM 6 │ the defence line of the ship ...";
 
 // The code page 437 bytes of a UTF-8 text.
 std::string cp437(const std::string& utf8) {
@@ -88,7 +88,7 @@ class WeaponsTableTest : public ::testing::Test {
     p.output_channel = 2;
     console::clear_screen(console);
     console::move_cursor(console, 8, 1);
-    console::print_to_screen(console, cp437(ROW_8), true);
+    console::print_to_screen(console, cp437(kRow8), true);
     print_weapons_table(p, console);
     std::vector<std::string> rows;
     for (int r = 8; r <= 25; ++r) {
@@ -142,27 +142,27 @@ ShipSetup every_weapon_ship() {
 }
 
 const std::vector<std::string> EVERY_WEAPON_TABLE = {
-    TOP,
+    kTop,
     "│ EVASION  + 5 │ Batt. │ S │ L ║ CM+2│ 1 │ 2 │ 3 │ 4 │ 5 │ 6 │ 7 │ 8 │ 9 │CT24Q│",
-    SEPARATOR,
+    kSeparator,
     "│ Laser      5 │   4   │ 4 │ 5 ║ SaC │ 0 │ 1 │ 2 │ 3 │ 4 │ 5 │ 6 │ 7 │ 8 │  x1 │",
-    SEPARATOR,
+    kSeparator,
     "│ Energy     2 │   2   │ 2 │ X ║ SaC │ 1 │ 2 │ 3 │ 4 │ 5 │ 6 │ 7 │ 8 │ 9 │  x1 │",
-    SEPARATOR,
+    kSeparator,
     "│ PA Spinal  C │   1   │ 1 │ 1 ║  -  │ - │ - │ - │ - │ - │ - │ - │ - │ - │ x 2 │",
-    SEPARATOR,
+    kSeparator,
     "│ Meson Gun  3 │   3   │ 4 │ 6 ║ MES │13 │14 │14 │14 │15 │15 │16 │16 │17 │  x1 │",
     "│              │       │   │   ║ Con │10 │ 8 │ 7 │ 4 │ 3 │ 6 │12 │ 2 │11 │     │",
-    SEPARATOR,
+    kSeparator,
     "│              │       │   │   ║ S/B │-1 │ 0 │ 1 │ 2 │ 3 │ 4 │ 5 │ 6 │ 7 │     │",
     "│ Missiles   6 │   9   │ 3 │ 2 ║ REP │ 8 │ 9 │10 │11 │12 │13 │14 │15 │16 │  x1 │",
     "│              │       │   │   ║ NuD │ 3 │ 4 │ 5 │ 6 │ 7 │ 8 │ 9 │10 │11 │     │",
-    BOTTOM,
+    kBottom,
 };
 
 TEST_F(WeaponsTableTest, EveryWeaponOnTheScreenEndsOnRow24) {
   set_ship(every_weapon_ship());
-  std::vector<std::string> expected = {ROW_8};
+  std::vector<std::string> expected = {kRow8};
   expected.insert(expected.end(), EVERY_WEAPON_TABLE.begin(), EVERY_WEAPON_TABLE.end());
   expected.push_back("");  // row 25
   EXPECT_EQ(screen_card(), expected);
@@ -190,12 +190,12 @@ TEST_F(WeaponsTableTest, AnOverflowingRowPushesTheRowsUnderItDown) {
   set_ship(s);
   const std::string particles =
       "│ PA Spinal  X │   1   │-2 │-2 ║  -  │ - │ - │ - │ - │ - │ - │ - │ - │ - │ x%110";
-  std::vector<std::string> expected = {ROW_8};
+  std::vector<std::string> expected = {kRow8};
   expected.insert(expected.end(), EVERY_WEAPON_TABLE.begin(), EVERY_WEAPON_TABLE.begin() + 7);
   expected.push_back(particles);
   expected.push_back(" │");
   expected.insert(expected.end(), EVERY_WEAPON_TABLE.begin() + 8, EVERY_WEAPON_TABLE.begin() + 14);
-  expected.push_back(BOTTOM);
+  expected.push_back(kBottom);
   expected.push_back("");
   EXPECT_EQ(screen_card(), expected);
 
@@ -217,7 +217,7 @@ ShipSetup unarmed_scout() {
   return s;
 }
 
-const std::string UNARMED_HEADER =
+const std::string kUnarmedHeader =
     "│ EVASION  +14 │ Batt. │ S │ L ║ CM%+12│ 1 │ 2 │ 3 │ 4 │ 5 │ 6 │ 7 │ 8 │ 9 │CT 8 │";
 
 // On the screen the header wraps after "CT 8"; the frame written in column 80 covers
@@ -225,9 +225,9 @@ const std::string UNARMED_HEADER =
 TEST_F(WeaponsTableTest, UnarmedScoutOnTheScreen) {
   set_ship(unarmed_scout());
   std::vector<std::string> expected = {
-      ROW_8, TOP,
+      kRow8, kTop,
       "│ EVASION  +14 │ Batt. │ S │ L ║ CM%+12│ 1 │ 2 │ 3 │ 4 │ 5 │ 6 │ 7 │ 8 │ 9 │CT │",
-      BOTTOM};
+      kBottom};
   expected.resize(18, "");  // rows 12 to 25 stay empty
   EXPECT_EQ(screen_card(), expected);
   EXPECT_EQ(console.page.cursor_row(), 11);
@@ -236,11 +236,11 @@ TEST_F(WeaponsTableTest, UnarmedScoutOnTheScreen) {
 
 TEST_F(WeaponsTableTest, UnarmedScoutInTheDocumentKeepsTheSeparator) {
   set_ship(unarmed_scout());
-  EXPECT_EQ(document_card(), document_of({TOP, UNARMED_HEADER, SEPARATOR, BOTTOM}));
+  EXPECT_EQ(document_card(), document_of({kTop, kUnarmedHeader, kSeparator, kBottom}));
 }
 
-const std::string HEADINGS = "│ 1 │ 2 │ 3 │ 4 │ 5 │ 6 │ 7 │ 8 │ 9 │";
-const std::string NO_HEAD = "│              │       │   │   ║";
+const std::string kHeadings = "│ 1 │ 2 │ 3 │ 4 │ 5 │ 6 │ 7 │ 8 │ 9 │";
+const std::string kNoHead = "│              │       │   │   ║";
 
 // Only lasers 9, one battery at factor .5, computer model 1: on the screen the bottom
 // rule covers the second separator.
@@ -250,13 +250,13 @@ TEST_F(WeaponsTableTest, OnlyLasers) {
   s.batteries = std::string(18, ' ') + "1";
   s.hull_factor = 0.5f;
   set_ship(s);
-  const std::string header = "│ EVASION  + 1 │ Batt. │ S │ L ║ CM+1" + HEADINGS + "CT10A│";
+  const std::string header = "│ EVASION  + 1 │ Batt. │ S │ L ║ CM+1" + kHeadings + "CT10A│";
   const std::string lasers =
       "│ Laser      9 │   1   │ 3 │ 4 ║ SaC │-3 │-2 │-1 │ 0 │ 1 │ 2 │ 3 │ 4 │ 5 │  x1 │";
-  std::vector<std::string> expected = {ROW_8, TOP, header, SEPARATOR, lasers, BOTTOM};
+  std::vector<std::string> expected = {kRow8, kTop, header, kSeparator, lasers, kBottom};
   expected.resize(18, "");
   EXPECT_EQ(screen_card(), expected);
-  EXPECT_EQ(document_lines(), (std::vector<std::string>{TOP, header, SEPARATOR, lasers, SEPARATOR, BOTTOM}));
+  EXPECT_EQ(document_lines(), (std::vector<std::string>{kTop, header, kSeparator, lasers, kSeparator, kBottom}));
 }
 
 // Only missiles 3 with 4 batteries: the three rows have no line end on the screen and
@@ -267,15 +267,15 @@ TEST_F(WeaponsTableTest, OnlyMissiles) {
   s.batteries = std::string(22, ' ') + "4";
   set_ship(s);
   const std::vector<std::string> table = {
-      TOP,
-      "│ EVASION  + 1 │ Batt. │ S │ L ║ CM+1" + HEADINGS + "CT 2 │",
-      SEPARATOR,
-      NO_HEAD + " S/B │ 5 │ 6 │ 7 │ 8 │ 9 │10 │11 │12 │13 │     │",
+      kTop,
+      "│ EVASION  + 1 │ Batt. │ S │ L ║ CM+1" + kHeadings + "CT 2 │",
+      kSeparator,
+      kNoHead + " S/B │ 5 │ 6 │ 7 │ 8 │ 9 │10 │11 │12 │13 │     │",
       "│ Missiles   3 │   4   │ 5 │ 4 ║ REP │12 │13 │14 │15 │16 │17 │18 │19 │20 │  x1 │",
-      NO_HEAD + " NuD │ 7 │ 8 │ 9 │10 │11 │12 │13 │14 │15 │     │",
-      BOTTOM,
+      kNoHead + " NuD │ 7 │ 8 │ 9 │10 │11 │12 │13 │14 │15 │     │",
+      kBottom,
   };
-  std::vector<std::string> expected = {ROW_8};
+  std::vector<std::string> expected = {kRow8};
   expected.insert(expected.end(), table.begin(), table.end());
   expected.resize(18, "");
   EXPECT_EQ(screen_card(), expected);
@@ -308,7 +308,7 @@ TEST_F(WeaponsTableTest, HeaderRow) {
     set_ship(s);
     const std::vector<std::string> lines = document_lines();
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[1], c.evasion_to_cm + HEADINGS + c.ct);
+    EXPECT_EQ(lines[1], c.evasion_to_cm + kHeadings + c.ct);
   }
 }
 
@@ -385,11 +385,11 @@ TEST_F(WeaponsTableTest, MesonRows) {
     std::string con;
   } cases[] = {
       {'A', '1', 1, "│ Meson Gun  A │   1   │ 2 │ 4 ║ MES │ 8 │11 │ 9 │10 │10 │11 │11 │12 │12 │  x1 │",
-       NO_HEAD + " Con │ 7 │ 6 │ 5 │ 2 │ 1 │ 4 │10 │-1 │ 9 │     │"},
+       kNoHead + " Con │ 7 │ 6 │ 5 │ 2 │ 1 │ 4 │10 │-1 │ 9 │     │"},
       {'T', '2', 1, "│ ME Spinal  T │   2   │ 1 │ 3 ║ MES │ 0 │ 1 │ 1 │ 1 │ 2 │ 2 │ 3 │ 3 │ 4 │ x17 │",
-       NO_HEAD + " Con │ 2 │ 0 │-1 │-1 │-1 │-1 │ 4 │-1 │ 3 │     │"},
+       kNoHead + " Con │ 2 │ 0 │-1 │-1 │-1 │-1 │ 4 │-1 │ 3 │     │"},
       {'U', '1', 3, "│ ME Spinal  U │   1   │-1 │ 1 ║ MES │-3 │-3 │-3 │-3 │-3 │-3 │-3 │-3 │-3 │ x18 │",
-       NO_HEAD + " Con │-3 │-3 │-3 │-3 │-3 │-3 │-3 │-3 │-3 │     │"},
+       kNoHead + " Con │-3 │-3 │-3 │-3 │-3 │-3 │-3 │-3 │-3 │     │"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.mes);
@@ -402,7 +402,7 @@ TEST_F(WeaponsTableTest, MesonRows) {
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[3], c.mes);
     EXPECT_EQ(lines[4], c.con);
-    EXPECT_EQ(lines[5], SEPARATOR);
+    EXPECT_EQ(lines[5], kSeparator);
   }
 }
 
@@ -417,14 +417,14 @@ TEST_F(WeaponsTableTest, OverflowsOfTheCtValueAndTheMissileBase) {
   set_ship(s);
   host.answer_boxes({true, true});
   const std::vector<std::string> expected = {
-      TOP,
-      "│ EVASION  + 1 │ Batt. │ S │ L ║ CM+1" + HEADINGS + "CT 0 │",
-      SEPARATOR,
-      NO_HEAD + " S/B │ 5 │ 6 │ 7 │ 8 │ 9 │10 │11 │12 │13 │     │",
+      kTop,
+      "│ EVASION  + 1 │ Batt. │ S │ L ║ CM+1" + kHeadings + "CT 0 │",
+      kSeparator,
+      kNoHead + " S/B │ 5 │ 6 │ 7 │ 8 │ 9 │10 │11 │12 │13 │     │",
       "│ Missiles   Y │   0   │ 7 │ 6 ║ REP │%-69985│%-69984│%-69983│%-69982│%-69981│%-69980│%-69979│"
       "%-69978│%-69977│  x1 │",
-      NO_HEAD + " NuD │%-69990│%-69989│%-69988│%-69987│%-69986│%-69985│%-69984│%-69983│%-69982│     │",
-      BOTTOM,
+      kNoHead + " NuD │%-69990│%-69989│%-69988│%-69987│%-69986│%-69985│%-69984│%-69983│%-69982│     │",
+      kBottom,
   };
   EXPECT_EQ(document_lines(), expected);
   ASSERT_EQ(host.boxes().size(), 2u);
