@@ -44,7 +44,9 @@ constexpr int kLastShipIndex = 1000;
 
 // The key as key_answer holds it: a single letter a to z upper-cased, anything else
 // (two-character keys included) unchanged.
-std::string key_as_answer(const std::string& key) { return key.size() == 1 ? console::upper_cased(key) : key; }
+std::string key_as_answer(const std::string& key) {
+  return key.size() == 1 ? console::upper_cased(key) : key;
+}
 
 // Waits for a key without showing anything; looks at the stop flag between polls.
 std::string next_key(console::Console& c) {
