@@ -6,14 +6,14 @@
 #include <filesystem>
 
 #include "app/run_program.h"
-#include "app/scenario_support.h"
+#include "app/scenario_test_support.h"
 #include "ships/ship_loader.h"
 
 namespace app {
 namespace {
 
 // One tagged ship: its type begins with "Qor", so the list gives it the tag QOR-.
-const std::string ONE_TAGGED_SHIP =
+const std::string kOneTaggedShip =
     "\"Emberwake\",\"Qor Raider\",\"RD-1111111-000000-00000-0\",0,400,\"                   \","
     "10,12,0,0,20,40,0,2,0,0,0,0,"
     "\"XXX\",";
@@ -29,7 +29,7 @@ class CardRoadTest : public ::testing::Test {
 TEST_F(CardRoadTest, DocumentAfterTheScreenCardIsNamedWithoutTheTag) {
   run.host.type("1\rSD");
   try {
-    run_road(run.program, run.console, ONE_TAGGED_SHIP);
+    run_road(run.program, run.console, kOneTaggedShip);
   } catch (const RestartRequest&) {
   } catch (const console::ProgramHalt&) {
   }
@@ -41,7 +41,7 @@ TEST_F(CardRoadTest, DocumentAfterTheScreenCardIsNamedWithoutTheTag) {
 TEST_F(CardRoadTest, DocumentAtTheQuestionKeepsTheTag) {
   run.host.type("1\rD");
   try {
-    run_road(run.program, run.console, ONE_TAGGED_SHIP);
+    run_road(run.program, run.console, kOneTaggedShip);
   } catch (const RestartRequest&) {
   } catch (const console::ProgramHalt&) {
   }

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/run_program.h"
-#include "app/scenario_support.h"
+#include "app/scenario_test_support.h"
 #include "console/cp437.h"
 
 namespace app {
@@ -34,7 +34,7 @@ constexpr const char* kBoxBottom =
 class DamageRoadTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_.write("SHIP.DAT", NO_DESIGN_FILE);
+    folder_.write("SHIP.DAT", kNoDesignFile);
   }
   ScriptedRun run;
   WorkingFolder folder_;
@@ -70,16 +70,16 @@ TEST_F(DamageRoadTest, TAtTheOutputQuestionReportsEveryWriteThenSGivesTheScreenC
 // One ship of the test's own: armor 0, J-Drive 1, M-Drive 1, computer 1 (not fib),
 // hull size 1, Laser 3 in one battery; 400 tons and an agility of 2, above its
 // M-Drive, which the card header lowers to 1.
-const std::string ONE_SKIFF =
+const std::string kOneSkiff =
     "\"Corvane Drift\",\"Patrol Skiff\",\"PS-1111111-000000-30000-0\",0,400,"
     "\"                  1\",10,12,0,0,20,40,0,2,0,0,0,0,"
     "\"XXX\",";
 
 // "Corvane Drift - Patrol Skiff" has 28 characters: (79 - 28) / 2 = 25.5, 25 blanks.
 // The profile has 25: 27 blanks, which the battery line takes as well.
-const std::string SKIFF_TITLE = std::string(25, ' ') + "Corvane Drift - Patrol Skiff";
-const std::string SKIFF_PROFILE = std::string(27, ' ') + "PS-1111111-000000-30000-0";
-const std::string SKIFF_BATTERIES = std::string(27 + 18, ' ') + "1";
+const std::string kSkiffTitle = std::string(25, ' ') + "Corvane Drift - Patrol Skiff";
+const std::string kSkiffProfile = std::string(27, ' ') + "PS-1111111-000000-30000-0";
+const std::string kSkiffBatteries = std::string(27 + 18, ' ') + "1";
 
 // Armor 0, a computer that is not fib, a J-Drive: rolls 2 and 7.
 constexpr const char* kSkiffRoll2 =
@@ -90,7 +90,7 @@ constexpr const char* kSkiffRoll7 =
 void run_skiff(ScriptedRun& run, const char* keys) {
   run.host.type(keys);
   try {
-    run_road(run.program, run.console, ONE_SKIFF);
+    run_road(run.program, run.console, kOneSkiff);
   } catch (const RestartRequest&) {
   } catch (const console::ProgramHalt&) {
   }
@@ -107,7 +107,7 @@ TEST_F(DamageRoadTest, LowerCaseTAfterTheScreenCardShowsTheBoxAndTheTitleBlock) 
   EXPECT_EQ(console::page_text_row(page, 11), kSkiffRoll7);
   EXPECT_EQ(console::page_text_row(page, 17), kBoxBottom);
   EXPECT_EQ(screen_rows(page, 18, 25),
-            (std::vector<std::string>{"", SKIFF_TITLE, "", SKIFF_PROFILE, SKIFF_BATTERIES, "", "", ""}));
+            (std::vector<std::string>{"", kSkiffTitle, "", kSkiffProfile, kSkiffBatteries, "", "", ""}));
   EXPECT_EQ(page.cursor_row(), 24);
   EXPECT_EQ(page.cursor_column(), 1);
 }
@@ -134,8 +134,8 @@ TEST_F(DamageRoadTest, DAfterTheDamageTablesWritesTheDocumentWithItsClosingSecti
   const std::string rows = text.substr(box + expected.size());
   EXPECT_EQ(rows.substr(0, std::string(kSkiffRoll2).size() + 2), std::string(kSkiffRoll2) + "\r\n");
   EXPECT_NE(rows.find(std::string("\r\n") + kSkiffRoll7 + "\r\n"), std::string::npos);
-  const std::string tail = std::string(kBoxBottom) + "\r\n" + "\r\n" + SKIFF_TITLE + "\r\n\r\n" + SKIFF_PROFILE +
-                           "\r\n" + SKIFF_BATTERIES + "\r\n\r\n" +
+  const std::string tail = std::string(kBoxBottom) + "\r\n" + "\r\n" + kSkiffTitle + "\r\n\r\n" + kSkiffProfile +
+                           "\r\n" + kSkiffBatteries + "\r\n\r\n" +
                            " Hexes & Kestramond Movement Calculation\r\n"
                            " M-Drive 1 Agility 1  Skill :  1  2  3  4  5  6\r\n"
                            " Movement in Hexes per Turn :  1  1  1  1  1  1\r\n\r\n\r\n"

@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "app/run_program.h"
-#include "app/scenario_support.h"
+#include "app/scenario_test_support.h"
 #include "ships/ship_list.h"
 
 namespace app {
@@ -38,7 +38,7 @@ constexpr const char* kOutputQuestion = " (S)creen Output or (D)ocument Output ?
 //   = 5.30; MISSILE 7 / 10 x sqrt 5 = 1.57, 2 ^ 0.65 = 1.57; screens 6 x 1 + 1 + 8 x 2
 //   + 2 + 6 + 3 + 4 = 38, 38 ^ (14 ^ 0.08) = 89.36, / 10 x sqrt 5 = 19.98, rounded 20,
 //   sqrt 20 = 4.47. Class 1 (divisor 1).
-const char* const SABLE_HERON =
+const char* const kSableHeron =
     "\"Design this ship? (Y, or anything else for the menu)\",Y   \r\n"
     "Class,DDE\r\n"
     "Type,Escort Destroyer\r\n"
@@ -109,7 +109,7 @@ const std::vector<std::string> SABLE_HERON_RESULT = {
 
 // The name, 12 columns with its blank, is followed by two blanks to the zone at
 // column 15; every number by one blank.
-const char* const SABLE_HERON_EXPORT =
+const char* const kSableHeronExport =
     " Sable Heron  Escort Destroyer\r\n"
     " DD-D334AE2-462608-69357 0  4000 \r\n"
     "             1   2 11111 45  11 \r\n"
@@ -121,7 +121,7 @@ class DesignRoadTest : public ::testing::Test {
   std::string read(const std::string& name) { return folder_.read(name); }
   // Runs the road until the script runs out.
   void run_until_the_script_ends() {
-    EXPECT_THROW(run_road(run.program, run.console, ships::SHIP_LIST), console::ProgramHalt);
+    EXPECT_THROW(run_road(run.program, run.console, ships::kShipList), console::ProgramHalt);
   }
 
   ScriptedRun run;
@@ -157,7 +157,7 @@ TEST_F(DesignRoadTest, NoInEitherBoxEndsTheProgram) {
 // The whole file, but its first value is a lower-case y: the menu, without a box and
 // without an export.
 TEST_F(DesignRoadTest, FirstValueOtherThanYGoesSilentlyToTheMenu) {
-  std::string file = SABLE_HERON;
+  std::string file = kSableHeron;
   file.replace(file.find(",Y   "), 5, ",y");
   write("SHIP.DAT", file);
   run.host.type("1\r");
@@ -170,15 +170,15 @@ TEST_F(DesignRoadTest, FirstValueOtherThanYGoesSilentlyToTheMenu) {
 }
 
 TEST_F(DesignRoadTest, ShipDatDesignsRecord0AndGoesToTheOutputQuestion) {
-  write("SHIP.DAT", SABLE_HERON);
+  write("SHIP.DAT", kSableHeron);
   write("Sable Heron.txt", std::string(300, 'x'));  // replaced by the export
   run_until_the_script_ends();
   EXPECT_TRUE(run.host.boxes().empty());
   EXPECT_EQ(screen_rows(run.console.page, 1, 19), SABLE_HERON_RESULT);
   EXPECT_EQ(run.console.page.cursor_row(), 19);
-  EXPECT_EQ(read("Sable Heron.txt"), SABLE_HERON_EXPORT);
+  EXPECT_EQ(read("Sable Heron.txt"), kSableHeronExport);
 
-  const ships::Program& p = run.program;
+  const program::Program& p = run.program;
   EXPECT_EQ(p.ship_index, 0);
   EXPECT_EQ(p.ship_count, 0);
   EXPECT_EQ(p.output_channel, 1);
@@ -242,12 +242,12 @@ TEST_F(DesignRoadTest, FileThatEndsAfterItsFlag) {
 
 // A restart designs the ship again and writes the same export again.
 TEST_F(DesignRoadTest, RestartAtTheOutputQuestionDesignsAgain) {
-  write("SHIP.DAT", SABLE_HERON);
+  write("SHIP.DAT", kSableHeron);
   run.host.type("R");
   run_program(run.console);
   EXPECT_EQ(run.host.keys_left(), 0u);
   EXPECT_EQ(screen_rows(run.console.page, 1, 19), SABLE_HERON_RESULT);
-  EXPECT_EQ(read("Sable Heron.txt"), SABLE_HERON_EXPORT);
+  EXPECT_EQ(read("Sable Heron.txt"), kSableHeronExport);
 }
 
 // A scripted host that changes the folder when the program first waits for a key:
@@ -266,7 +266,7 @@ class DesignFromTheMenuTest : public DesignRoadTest {
   DesignFromTheMenuTest() { host.attach(console); }
   FolderChangingHost host;
   console::Console console{host};
-  ships::Program program;
+  program::Program program;
 };
 
 // A negative number at a page pause with the file gone: the two boxes, then the menu
@@ -276,7 +276,7 @@ TEST_F(DesignFromTheMenuTest, DesignWithoutAFileShowsTheMenuAgain) {
   host.at_first_wait = [this] { std::filesystem::remove(folder_ / "SHIP.DAT"); };
   host.type("-1\r3\r");
   host.answer_boxes({true, true});
-  EXPECT_THROW(run_road(program, console, ships::SHIP_LIST), console::ProgramHalt);
+  EXPECT_THROW(run_road(program, console, ships::kShipList), console::ProgramHalt);
   const auto& boxes = host.boxes();
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].title, "Unhandled Error #53");
@@ -292,12 +292,12 @@ TEST_F(DesignFromTheMenuTest, DesignWithoutAFileShowsTheMenuAgain) {
 // question for record 0, as at the start.
 TEST_F(DesignFromTheMenuTest, DesignOfAFileWrittenWhileTheMenuIsShown) {
   write("SHIP.DAT", "Design,N\r\n");
-  host.at_first_wait = [this] { write("SHIP.DAT", SABLE_HERON); };
+  host.at_first_wait = [this] { write("SHIP.DAT", kSableHeron); };
   host.type("-1\r");
-  EXPECT_THROW(run_road(program, console, ships::SHIP_LIST), console::ProgramHalt);
+  EXPECT_THROW(run_road(program, console, ships::kShipList), console::ProgramHalt);
   EXPECT_TRUE(host.boxes().empty());
   EXPECT_EQ(screen_rows(console.page, 1, 19), SABLE_HERON_RESULT);
-  EXPECT_EQ(read("Sable Heron.txt"), SABLE_HERON_EXPORT);
+  EXPECT_EQ(read("Sable Heron.txt"), kSableHeronExport);
   EXPECT_EQ(program.ship_index, 0);
   EXPECT_EQ(program.ship_profile[0], "DD-D334AE2-462608-69357");
 }

@@ -3,14 +3,14 @@
 
 #include <string>
 
-#include "app/scenario_support.h"
+#include "app/scenario_test_support.h"
 
 namespace app {
 namespace {
 
 constexpr const char* kOutputQuestion = " (S)creen Output or (D)ocument Output ?";
 
-const std::string ONE_SHIP =
+const std::string kOneShip =
     "\"Harrow Lance\",\"Corvette\",\"SC-2111111-000000-00000-1\",100,400,\"                   \","
     "10,12,0,0,20,40,0,2,0,0,0,0,"
     "\"XXX\",";
@@ -19,13 +19,13 @@ enum class Ends { Restart, EndPrompt, Waiting };
 
 class KeyCommandsTest : public ::testing::Test {
  protected:
-  void SetUp() override { folder_.write("SHIP.DAT", NO_DESIGN_FILE); }
+  void SetUp() override { folder_.write("SHIP.DAT", kNoDesignFile); }
   // Runs the road on the one ship with the keys given and tells how it stopped.
   Ends run_with(const std::string& keys) { return run_with(run, keys); }
   static Ends run_with(ScriptedRun& on, const std::string& keys) {
     on.host.type(keys);
     try {
-      run_road(on.program, on.console, ONE_SHIP);
+      run_road(on.program, on.console, kOneShip);
     } catch (const RestartRequest&) {
       return Ends::Restart;
     } catch (const console::ProgramHalt&) {

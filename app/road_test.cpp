@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "app/run_program.h"
-#include "app/scenario_support.h"
+#include "app/scenario_test_support.h"
 #include "console/screen.h"
 #include "ships/ship_list.h"
 #include "ships/ship_loader.h"
@@ -22,7 +22,7 @@ constexpr const char* kOutputQuestion = " (S)creen Output or (D)ocument Output ?
 class RoadTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_.write("SHIP.DAT", NO_DESIGN_FILE);
+    folder_.write("SHIP.DAT", kNoDesignFile);
   }
   ScriptedRun run;
   WorkingFolder folder_;
@@ -79,7 +79,7 @@ TEST_F(RoadTest, KeysTypedAheadOfARestartStayQueued) {
 
 // A list whose sentinel is missing: the second record's name is read past the end of
 // the list, and the first error box shows the screen as the echo left it.
-const std::string LIST_WITHOUT_SENTINEL =
+const std::string kListWithoutSentinel =
     "\"Aa\",\"Scout\",\"AA-1111111-000000-00000-0\",0,100,\"                   \","
     "1,10,0,0,0,0,0,0,0,0,0,0,";
 
@@ -93,7 +93,7 @@ TEST_F(RoadTest, RestartKeepsThePageAndTheEchoScrollsItUp) {
   EXPECT_EQ(run.console.page.current_attribute(), 7);
 
   run.host.answer_boxes({false});
-  EXPECT_THROW(run_road(run.program, run.console, LIST_WITHOUT_SENTINEL), console::ProgramHalt);
+  EXPECT_THROW(run_road(run.program, run.console, kListWithoutSentinel), console::ProgramHalt);
   ASSERT_EQ(run.host.boxes().size(), 1u);
   const auto& box = run.host.boxes()[0];
   EXPECT_EQ(box.title, "Unhandled Error #4");
@@ -106,7 +106,7 @@ TEST_F(RoadTest, RestartKeepsThePageAndTheEchoScrollsItUp) {
 
 TEST_F(RoadTest, YesAfterAReadPastTheEndGoesOnWithTheNextStep) {
   run.host.answer_boxes({true, false});
-  EXPECT_THROW(run_road(run.program, run.console, LIST_WITHOUT_SENTINEL), console::ProgramHalt);
+  EXPECT_THROW(run_road(run.program, run.console, kListWithoutSentinel), console::ProgramHalt);
   ASSERT_EQ(run.host.boxes().size(), 2u);
   // After Yes the empty name is echoed, and the type read fails next.
   EXPECT_EQ(run.host.boxes()[1].title, "Unhandled Error #4");
@@ -134,7 +134,7 @@ using RoadInFolderTest = RoadTest;
 std::pair<std::string, std::string> keys_to_first_tagged_ship() {
   ScriptedRun load;
   init_program(load.program, load.console);
-  ships::load_ship_list(load.program, load.console, ships::SHIP_LIST);
+  ships::load_ship_list(load.program, load.console, ships::kShipList);
   // Lines follow class by tons, then the first two characters; count the lines before
   // the first tagged name.
   struct Entry {

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "app/app_places.h"
 #include "card/card_writes.h"
-#include "card/compute_stats.h"
 #include "console/number_conversion.h"
 #include "console/number_input.h"
 #include "console/screen.h"
+#include "stats/compute_stats.h"
 
 namespace app {
 
@@ -14,7 +15,7 @@ namespace {
 
 // Place numbers of the menu's steps, for the error box.
 enum MenuStep {
-  kClear = 201,
+  kClear = place::kMenu,
   kTitle,
   kEmptyLineAfterTitle,
   kSortName,
@@ -29,7 +30,9 @@ enum MenuStep {
   kPageTitle,
   kPageEmptyLineAfterTitle,
   kEmptyLineBeforeFinalPrompt,
+  kMenuStepsEnd,
 };
+static_assert(kMenuStepsEnd <= place::kMenuEnd);
 
 constexpr float kNameWidth = 23;
 constexpr int kLinesPerPage = 20;
@@ -44,7 +47,7 @@ void write_page_head(console::Console& c, int title_place, int empty_line_place)
   console::statement_event_check(c, empty_line_place);
 }
 
-void write_menu_line(ships::Program& p, console::Console& c, std::size_t record) {
+void write_menu_line(program::Program& p, console::Console& c, std::size_t record) {
   const std::string& profile = p.ship_profile[record];
   p.menu_name = p.sort_name.substr(0, static_cast<std::size_t>(p.name_width));
   const long long skip = static_cast<long long>(p.name_width) - static_cast<long long>(p.menu_name.size());
@@ -62,7 +65,7 @@ void write_menu_line(ships::Program& p, console::Console& c, std::size_t record)
   console::statement_event_check(c, kMenuLine);
 }
 
-bool first_two_characters_match(const ships::Program& p) {
+bool first_two_characters_match(const program::Program& p) {
   if (p.sort_name.size() < 2) return false;
   return static_cast<unsigned char>(p.sort_name[0]) == p.menu_first_letter &&
          static_cast<unsigned char>(p.sort_name[1]) == p.menu_second_letter;
@@ -70,7 +73,7 @@ bool first_two_characters_match(const ships::Program& p) {
 
 // The pause after every 20th line. Returns true when the typed number ends the
 // listing (a choice, or a negative number for the design).
-bool page_pause(ships::Program& p, console::Console& c) {
+bool page_pause(program::Program& p, console::Console& c) {
   console::print_to_screen(c, "", true);
   console::statement_event_check(c, kEmptyLineBeforePrompt);
   p.menu_choice = console::input_keyboard(c, " Ship ", false);
@@ -84,12 +87,12 @@ bool page_pause(ships::Program& p, console::Console& c) {
 
 // Tests one record for the current pass and lists it. Returns true when a page
 // pause ended the listing.
-bool consider_record(ships::Program& p, console::Console& c) {
-  const auto record = static_cast<std::size_t>(p.ship_index);
+bool consider_record(program::Program& p, console::Console& c) {
+  const std::size_t record = program::current_record(p);
   p.sort_name = p.ship_name[record];
   console::statement_event_check(c, kSortName);
   if (!first_two_characters_match(p)) return false;
-  card::compute_stats(p, c);
+  stats::compute_stats(p, c);
   console::statement_event_check(c, kStats);
   if (p.stats_class != p.menu_class_pass) return false;
   p.menu_count = p.menu_count + 1;
@@ -103,7 +106,7 @@ bool consider_record(ships::Program& p, console::Console& c) {
 
 // Every record, class by class and letter by letter. Returns true when a page pause
 // ended the listing early.
-bool list_ships(ships::Program& p, console::Console& c) {
+bool list_ships(program::Program& p, console::Console& c) {
   for (p.menu_class_pass = 0; p.menu_class_pass <= 3; p.menu_class_pass += 1) {
     for (p.menu_first_letter = 'A'; p.menu_first_letter <= 'Z'; p.menu_first_letter += 1) {
       for (p.menu_second_letter = 'A'; p.menu_second_letter <= 'z'; p.menu_second_letter += 1) {
@@ -118,12 +121,12 @@ bool list_ships(ships::Program& p, console::Console& c) {
 
 // The typed number, rounded half to even, names a menu line; outside 0 to 1000 it
 // raises error 9 and chooses record 0.
-void take_choice(ships::Program& p, console::Console& c) {
+void take_choice(program::Program& p, console::Console& c) {
   const float choice = p.menu_choice;
   if (choice >= -0.5f && choice <= kLastMenuIndex + 0.5f) {
     p.ship_index = p.menu_ship_index[static_cast<std::size_t>(console::round_to_int64(choice))];
   } else {
-    console::raise_runtime_error(c.errors, 9);
+    console::raise_runtime_error(c.errors, console::kErrorSubscriptOutOfRange);
     p.ship_index = p.menu_ship_index[0];
   }
   console::statement_event_check(c, kChoice);
@@ -131,7 +134,7 @@ void take_choice(ships::Program& p, console::Console& c) {
 
 }  // namespace
 
-MenuOutcome show_ship_menu(ships::Program& p, console::Console& c) {
+MenuOutcome show_ship_menu(program::Program& p, console::Console& c) {
   p.name_width = kNameWidth;
   console::clear_screen(c);
   console::statement_event_check(c, kClear);
@@ -148,7 +151,7 @@ MenuOutcome show_ship_menu(ships::Program& p, console::Console& c) {
   return MenuOutcome::Chosen;
 }
 
-void restart_menu(ships::Program& p) {
+void restart_menu(program::Program& p) {
   p.menu_count = 0;
   p.menu_choice = 0;
   std::fill(p.menu_ship_index.begin(), p.menu_ship_index.end(), 0.0f);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace app {
 
@@ -11,9 +11,9 @@ enum class MenuOutcome { Chosen, DesignRequested };
 
 // Lists the ships and reads the choice into ship_index (Chosen), or stops at a page
 // pause where a negative number asks for the design of SHIP.DAT (DesignRequested).
-MenuOutcome show_ship_menu(ships::Program& p, console::Console& c);
+MenuOutcome show_ship_menu(program::Program& p, console::Console& c);
 
 // Forgets the lines listed so far, so that the menu starts again at line 1.
-void restart_menu(ships::Program& p);
+void restart_menu(program::Program& p);
 
 }  // namespace app

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/scenario_support.h"
+#include "app/scenario_test_support.h"
 #include "app/ship_menu.h"
 #include "ships/ship_loader.h"
 

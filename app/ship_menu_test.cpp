@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "app/scenario_support.h"
+#include "app/scenario_test_support.h"
 #include "ships/ship_list.h"
 #include "ships/ship_loader.h"
 
@@ -18,7 +18,7 @@ namespace {
 // rounded: 3, square root 1.732, printed 2. The fortress (1,234,567 tons, class 3,
 // hull W, agility 0) has the sum 1, 1 / 10 / 100 rounds to 0, and screens are raised
 // to their least value, 1.
-const std::string TWO_SHIPS =
+const std::string kTwoShips =
     "\"Harrow Lance\",\"Corvette\",\"SC-2111111-000000-00000-1\",100,400,\"                   \","
     "10,12,0,0,20,40,0,2,0,0,0,0,"
     "\"Bulwark of Dawn\",\"Fortress\",\"BB-W111111-000000-00000-0\",0,1234567,\"                   \","
@@ -35,7 +35,7 @@ class ShipMenuTest : public ::testing::Test {
 };
 
 TEST_F(ShipMenuTest, MenuLinesWithAFieldOverflow) {
-  load(TWO_SHIPS);
+  load(kTwoShips);
   run.host.type("2\r");
   EXPECT_EQ(show_ship_menu(run.program, run.console), MenuOutcome::Chosen);
   const std::vector<std::string> expected = {
@@ -61,7 +61,7 @@ TEST_F(ShipMenuTest, ChoicesOutsideTheTableRaiseError9AndChooseRecord0) {
     SCOPED_TRACE(typed);
     run.program = {};
     run.host.answer_boxes({true});
-    load(TWO_SHIPS);
+    load(kTwoShips);
     run.host.type(typed);
     show_ship_menu(run.program, run.console);
     ASSERT_FALSE(run.host.boxes().empty());
@@ -82,7 +82,7 @@ TEST_F(ShipMenuTest, FractionsRoundHalfToEven) {
   for (const auto& k : cases) {
     SCOPED_TRACE(k.typed);
     run.program = {};
-    load(TWO_SHIPS);
+    load(kTwoShips);
     run.host.type(k.typed);
     show_ship_menu(run.program, run.console);
     EXPECT_EQ(run.program.ship_index, k.ship);
@@ -93,7 +93,7 @@ TEST_F(ShipMenuTest, FractionsRoundHalfToEven) {
 // here from the names and tons alone: class by tons, then the first and the second
 // character of the name by code, then record order; names whose first character is
 // not a capital or whose second has a code outside 65 to 122 are left out.
-std::vector<float> expected_menu_order(const ships::Program& p) {
+std::vector<float> expected_menu_order(const program::Program& p) {
   std::vector<std::tuple<int, int, int, int>> keys;
   for (int i = 1; i <= static_cast<int>(p.ship_count); ++i) {
     const std::string& name = p.ship_name[i];
@@ -110,7 +110,7 @@ std::vector<float> expected_menu_order(const ships::Program& p) {
 
 class BuiltInMenuTest : public ShipMenuTest {
  protected:
-  BuiltInMenuTest() { load(ships::SHIP_LIST); }
+  BuiltInMenuTest() { load(ships::kShipList); }
 };
 
 TEST_F(BuiltInMenuTest, ZeroAtEveryPauseListsAll142ShipsOnEightPages) {

@@ -1,5 +1,4 @@
-// The armor bar of the screen card: the armor rating drawn as double and single bars.
-#include "card/defence_line.h"
+#include "card/armor_bar.h"
 
 #include <string>
 
@@ -26,7 +25,7 @@ constexpr float kSingleBarGlyph = 179;  // │
 
 char glyph(float code) { return static_cast<char>(static_cast<unsigned char>(code)); }
 
-std::string bar(const ships::Program& p, int double_bars, bool single_bar) {
+std::string bar(const program::Program& p, int double_bars, bool single_bar) {
   std::string text(static_cast<std::size_t>(double_bars), glyph(p.bar_double));
   if (single_bar) text += glyph(p.bar_single);
   return text;
@@ -34,7 +33,7 @@ std::string bar(const ships::Program& p, int double_bars, bool single_bar) {
 
 }  // namespace
 
-void make_armor_bar(ships::Program& p) {
+void make_armor_bar(program::Program& p) {
   p.bar_double = kDoubleBarGlyph;
   p.bar_single = kSingleBarGlyph;
   if (p.armor_rating == 0) {

@@ -3,8 +3,11 @@
 // a cursor move and draws the class code and the tech level in boxes of their own.
 #include "card/card_header.h"
 
+#include "card/card_places.h"
 #include "card/card_writes.h"
-#include "card/data_card.h"
+#include "card/crew_text.h"
+#include "card/header_texts.h"
+#include "card/header_values.h"
 #include "console/number_conversion.h"
 #include "console/runtime_error.h"
 
@@ -15,7 +18,7 @@ namespace {
 // Place numbers of the header's steps, for the error box; the crew steps have their
 // own (from 340).
 enum HeaderStep {
-  kHull = 300,
+  kHull = place::kHeader,
   kConfiguration,
   kNameTag,
   kHeaderText,
@@ -47,7 +50,9 @@ enum HeaderStep {
   kComputer,
   kComputerCell,
   kArmor,
+  kHeaderStepsEnd,
 };
+static_assert(kHeaderStepsEnd <= place::kCrew);
 
 // Centring widths: the document's framed lines, and on the screen the header text
 // between the two boxes and the framed lines inside the frame.
@@ -65,21 +70,21 @@ const std::string kBoxBottomJoin = "\xC1";  // ┴
 float text_length(const std::string& text) { return static_cast<float>(text.size()); }
 
 // A skip of half the room left beside `card_line`, rounded half to even.
-void write_centring_skip(ships::Program& p, console::Console& c, float width) {
+void write_centring_skip(program::Program& p, console::Console& c, float width) {
   write_skip(p, c, (width - text_length(p.card_line)) / 2);
 }
 
 void step(console::Console& c, HeaderStep place) { console::statement_event_check(c, place); }
 
 // The centring of a document line in the frame: the odd blank goes to the right.
-void centre_in_frame(ships::Program& p, console::Console& c, HeaderStep place) {
+void centre_in_frame(program::Program& p, console::Console& c, HeaderStep place) {
   p.pad_left = console::integer_part((kFrameInside - text_length(p.card_line)) / 2);
   p.pad_right = kFrameInside - p.pad_left - text_length(p.card_line);
   step(c, place);
 }
 
 // The rest of a framed document line after its left side, with the line end.
-void write_framed_rest(ships::Program& p, console::Console& c) {
+void write_framed_rest(program::Program& p, console::Console& c) {
   write_skip(p, c, p.pad_left);
   write_text(p, c, p.card_line);
   write_skip(p, c, p.pad_right);
@@ -87,14 +92,14 @@ void write_framed_rest(ships::Program& p, console::Console& c) {
 }
 
 // One piece at (row, column) on the screen, as one write.
-void write_at(ships::Program& p, console::Console& c, int row, int column, const std::string& text,
+void write_at(program::Program& p, console::Console& c, int row, int column, const std::string& text,
               bool line_end, HeaderStep place) {
   place_on_screen(p, c, row, column);
   write_text(p, c, text, line_end);
   step(c, place);
 }
 
-void write_document_rows_1_to_3(ships::Program& p, console::Console& c) {
+void write_document_rows_1_to_3(program::Program& p, console::Console& c) {
   p.pad_left = kFrameInside - text_length(p.card_line);
   step(c, kHeaderPad);
   write_skip(p, c, p.pad_left / 2);
@@ -107,7 +112,7 @@ void write_document_rows_1_to_3(ships::Program& p, console::Console& c) {
 }
 
 // The frame and the header text, then the boxes of the class code and the tech level.
-void write_screen_rows_1_to_3(ships::Program& p, console::Console& c) {
+void write_screen_rows_1_to_3(program::Program& p, console::Console& c) {
   write_at(p, c, 1, 1, p.frame_top, false, kFrameTop);
   write_text(p, c, p.frame_side);  // the pending wrap puts it at the start of row 2
   write_text(p, c, p.class_code);
@@ -123,12 +128,12 @@ void write_screen_rows_1_to_3(ships::Program& p, console::Console& c) {
   write_at(p, c, 3, 4, kBoxBottomJoin, true, kClassBoxBottom);
   write_at(p, c, 1, 77, kBoxTopJoin, true, kTechBoxTop);
   place_on_screen(p, c, 2, 77);
-  write_fields(p, c, "\xB3##", {p.ship_tl.at(card_record(p))});
+  write_fields(p, c, "\xB3##", {p.ship_tl.at(program::current_record(p))});
   step(c, kTechLevel);
   write_at(p, c, 3, 77, kBoxBottomJoin, true, kTechBoxBottom);
 }
 
-void write_crew_rows(ships::Program& p, console::Console& c) {
+void write_crew_rows(program::Program& p, console::Console& c) {
   if (!card_on_screen(p)) {
     centre_in_frame(p, c, kCrewPads);
     write_framed_rest(p, c);
@@ -146,7 +151,7 @@ void write_crew_rows(ships::Program& p, console::Console& c) {
   write_at(p, c, 6, 1, p.frame_side, false, kDriveLeftSide);
 }
 
-void write_drive_rows(ships::Program& p, console::Console& c) {
+void write_drive_rows(program::Program& p, console::Console& c) {
   if (!card_on_screen(p)) {
     centre_in_frame(p, c, kDrivePads);
     write_text(p, c, p.frame_side);
@@ -166,7 +171,7 @@ void write_drive_rows(ships::Program& p, console::Console& c) {
 
 }  // namespace
 
-void print_card_header(ships::Program& p, console::Console& c) {
+void print_card_header(program::Program& p, console::Console& c) {
   derive_hull(p);
   step(c, kHull);
   derive_configuration(p);

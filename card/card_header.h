@@ -4,65 +4,17 @@
 //
 // The header leaves three changes in the ship's record, kept until the next restart:
 // the name loses its species tag, an agility above the M-Drive is lowered to it, and
-// an EP of 0 is filled in from the power plant.
-//
-// The steps below are those of print_card_header (card/data_card.h), in its order;
-// each reads the current ship, `ship_index`, and works through the program's values.
+// an EP of 0 is filled in from the power plant. Its steps are those of
+// header_values.h, header_texts.h and crew_text.h.
 #pragma once
 
-#include <cstddef>
-#include <string>
-
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace card {
 
-// The record of the ship on the card: `ship_index` rounded half to even.
-// REQUIRES: it names an entry of the ship arrays.
-std::size_t card_record(const ships::Program& p);
-
-// A tonnage as the header and the crew line show it: the number text and "t" below
-// 2000 tons, else the thousands and "kt" (" 1999t", " 2kt", " 2.5kt").
-std::string tonnage_text(float tons);
-
-// `hull_size_code`, `hull_size_value` and `hull_factor`, the battery factor of the
-// hull size (1 for every code the factor table does not list).
-void derive_hull(ships::Program& p);
-
-// `configuration_text`: the name of the configuration when the code decodes to 1 to
-// 9, else the code character itself.
-void derive_configuration(ships::Program& p);
-
-// Takes the species tags off the front of the stored name, testing each tag once in
-// the tag order on the name as the tests before left it.
-void remove_name_tag(ships::Program& p);
-
-// `type_text`, `class_code` and `card_line`, the header text; the document's text
-// begins with the class code and ends with the tech level.
-void build_header_text(ships::Program& p);
-
-// `crew_sections`, `crew_per_section` and `card_line`, the crew text. A crew per
-// section too large for 16 bits raises error 6 (reported after its step) and counts 1.
-void build_crew_text(ships::Program& p, console::Console& c);
-
-// The drive ratings and `card_line`, the drive text; caps the ship's agility at the
-// M-Drive and fills in an EP of 0 from the power plant, both in the record.
-void build_drive_text(ships::Program& p);
-
-// `size_modifier`: +2 to -2 by the ship's tons.
-void derive_size_modifier(ships::Program& p);
-
-// `computer_code`, `computer_text`, `computer_model` and `computer_fib`. A lettered or
-// unlisted code's model is the table's model times `computer_count` plus
-// `computer_bonus`, and 1 when that gives 0.
-void derive_computer(ships::Program& p, console::Console& c);
-
-// The computer cell, 16 characters when the count fits its field: "│", the count
-// field or " Comp : " (a count below 1), the computer text, a blank and "│".
-std::string computer_cell(ships::Program& p, console::Console& c);
-
-// `armor_code` and `armor_rating`.
-void derive_armor(ships::Program& p);
+// Rows 1 to 7 and the computer cell of row 8, through the card output: centred lines
+// in the document, boxes placed by cursor moves on the screen.
+void print_card_header(program::Program& p, console::Console& c);
 
 }  // namespace card

@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "card/card_test_support.h"
-#include "card/data_card.h"
+#include "card/crew_text.h"
+#include "card/defence_line.h"
+#include "card/header_texts.h"
+#include "card/header_values.h"
 
 namespace card {
 namespace {
@@ -127,7 +130,7 @@ TEST_F(HeaderStepTest, HeaderTextOfTheDocumentAndOfTheScreen) {
 
 TEST_F(HeaderStepTest, CrewSectionsAndTheCrewLine) {
   static const struct {
-    CardShip ship;
+    ShipRecord ship;
     float sections, per_section;
     const char* screen;
     const char* document;
@@ -181,7 +184,7 @@ TEST_F(HeaderStepTest, ACrewPerSectionBeyondSixteenBitsIsReportedAndCountsOne) {
 TEST_F(HeaderStepTest, DriveLineCapsTheAgilityAndFillsInTheEp) {
   // Positions 6, 7 and 8: J-Drive, M-Drive, P-Plant.
   static const struct {
-    CardShip ship;
+    ShipRecord ship;
     const char* text;
     float agility_after, ep_after;
   } cases[] = {
@@ -286,12 +289,12 @@ TEST_F(HeaderStepTest, ComputerCell) {
 // an agility above its M-Drive, an EP of 0, a fib computer, armor and four defences.
 // Hull M has the battery factor 0.9: SaC 3 x 0.9 = 2.7 shows 3, REP 5 x 0.9 = 4.5
 // (exactly, in single precision) shows 4.
-const CardShip FRIGATE = {
+const ShipRecord kFrigate = {
     .name = "QOR-Harrowmere",
     .type = "Patrol Frigate",
     .profile = "PF-M3245C2-753024-31002-AB",
-    .batteries = "            3   5 21  4",
     .tons = 3400,
+    .batteries = "            3   5 21  4",
     .crew = 45,
     .tl = 12,
     .passengers = 6,
@@ -305,12 +308,12 @@ const CardShip FRIGATE = {
 
 // A courier with a short profile: configuration A, no J-Drive, a digit computer, no
 // armor and no defences; two computers and a bonus that a digit model ignores.
-const CardShip COURIER = {
+const ShipRecord kCourier = {
     .name = "Wrenhollow",
     .type = "Courier",
     .profile = "CS-2A0215",
-    .batteries = "",
     .tons = 800,
+    .batteries = "",
     .crew = 3,
     .tl = 9,
     .passengers = 0,
@@ -322,12 +325,12 @@ const CardShip COURIER = {
     .troops = 2,
 };
 
-const std::string FRAME_TOP_WITH_BOXES =
+const std::string kFrameTopWithBoxes =
     "┌" + times(2, "─") + "┬" + times(72, "─") + "┬" + times(2, "─") + "┐";
-const std::string RULE_UNDER_BOXES =
+const std::string kRuleUnderBoxes =
     "├" + times(2, "─") + "┴" + times(72, "─") + "┴" + times(2, "─") + "┤";
-const std::string RULE = "├" + times(78, "─") + "┤";
-const std::string RULE_OVER_CELLS =
+const std::string kRule = "├" + times(78, "─") + "┤";
+const std::string kRuleOverCells =
     "├" + times(14, "─") + "┬" + times(7, "─") + "┬" + times(55, "─") + "┤";
 
 class CardHeaderTest : public CardTest {
@@ -344,22 +347,22 @@ class CardHeaderTest : public CardTest {
 };
 
 TEST_F(CardHeaderTest, FrigateOnTheScreen) {
-  put(FRIGATE);
+  put(kFrigate);
   on_screen();
   print_card();
   const std::vector<std::string> expected = {
-      FRAME_TOP_WITH_BOXES,
+      kFrameTopWithBoxes,
       // Header text of 52 characters: (72 - 52) / 2 = 10 blanks before it.
       "│PF│" + blanks(10) + "Harrowmere, Patrol Frigate, Cylinder, partial, 3.4kt" + blanks(10) +
           "│12│",
-      RULE_UNDER_BOXES,
+      kRuleUnderBoxes,
       // 41 characters: (78 - 41) / 2 = 18.5, rounded to even: 18.
       "│" + blanks(18) + " 4 Crew Section 11, L-Berths 4, Fuel 680t" + blanks(19) + "│",
-      RULE,
+      kRule,
       // 61 characters: 8.5 rounds to 8.
       "│" + blanks(8) + "M-Drive = 4g, Agility = 4, J-Drive = 2, P-Plant = 5, EP = 170" +
           blanks(9) + "│",
-      RULE_OVER_CELLS,
+      kRuleOverCells,
       // Defence text of 50 characters in 55 columns: 2 blanks before, 3 after.
       "│ 1x COM 3 fib │║║║│   │" + blanks(2) +
           "DEFENCE:  MES = 3  BlG = 2   3 x SaC 5   4 x REP 4" + blanks(3) + "│",
@@ -372,7 +375,7 @@ TEST_F(CardHeaderTest, FrigateOnTheScreen) {
 }
 
 TEST_F(CardHeaderTest, FrigateInTheDocument) {
-  put(FRIGATE);
+  put(kFrigate);
   in_document();
   print_card();
   const std::string expected =
@@ -383,11 +386,11 @@ TEST_F(CardHeaderTest, FrigateInTheDocument) {
       // 62 characters: 8 blanks on each side.
       "│" + blanks(8) + " 4 Crew Section 11, L-Berths 4, Fuel 680t, Cargo 120t, Pass. 6" +
       blanks(8) + "│\r\n" +
-      RULE + "\r\n" +
+      kRule + "\r\n" +
       // 61 characters: 8 blanks before and the odd one after, 9.
       "│" + blanks(8) + "M-Drive = 4g, Agility = 4, J-Drive = 2, P-Plant = 5, EP = 170" +
       blanks(9) + "│\r\n" +
-      RULE_OVER_CELLS + "\r\n" +
+      kRuleOverCells + "\r\n" +
       "│ 1x COM 3 fib │ ARM 7 │" + blanks(2) +
       "DEFENCE:  MES = 3  BlG = 2   3 x SaC 5   4 x REP 4" + blanks(3) + "│\r\n";
   EXPECT_EQ(document(), expected);
@@ -395,7 +398,7 @@ TEST_F(CardHeaderTest, FrigateInTheDocument) {
 }
 
 TEST_F(CardHeaderTest, FrigateLeavesTheValuesTheRestOfTheCardReads) {
-  put(FRIGATE);
+  put(kFrigate);
   on_screen();
   print_card();
   EXPECT_EQ(p.ship_name[kRecord], "Harrowmere");
@@ -428,22 +431,22 @@ TEST_F(CardHeaderTest, FrigateLeavesTheValuesTheRestOfTheCardReads) {
 }
 
 TEST_F(CardHeaderTest, CourierOnTheScreen) {
-  put(COURIER);
+  put(kCourier);
   p.computer_count = 2;
   p.computer_bonus = 3;
   on_screen();
   print_card();
   const std::vector<std::string> expected = {
-      FRAME_TOP_WITH_BOXES,
+      kFrameTopWithBoxes,
       // 28 characters: 22 blanks before.
       "│CS│" + blanks(22) + "Wrenhollow, Courier, A, 800t" + blanks(22) + "│ 9│",
-      RULE_UNDER_BOXES,
+      kRuleUnderBoxes,
       // 26 characters: 26 blanks before.
       "│" + blanks(26) + "Crew 3, Troops 2, Fuel 40t" + blanks(26) + "│",
-      RULE,
+      kRule,
       // 33 characters: 22.5 rounds to 22.
       "│" + blanks(22) + "M-Drive = 2g, P-Plant = 1, EP = 8" + blanks(23) + "│",
-      RULE_OVER_CELLS,
+      kRuleOverCells,
       "│ 2x COM     5 │   -   │" + blanks(55) + "│",
   };
   EXPECT_EQ(rows_1_to_8(), expected);
@@ -457,7 +460,7 @@ TEST_F(CardHeaderTest, CourierOnTheScreen) {
 }
 
 TEST_F(CardHeaderTest, CourierInTheDocument) {
-  put(COURIER);
+  put(kCourier);
   p.computer_count = 2;
   p.computer_bonus = 3;
   in_document();
@@ -469,10 +472,10 @@ TEST_F(CardHeaderTest, CourierInTheDocument) {
       "┌" + times(78, "─") + "┐\r\n",
       // 37 characters: 20 before, 21 after.
       "│" + blanks(20) + "Crew 3, Troops 2, Fuel 40t, Cargo 12t" + blanks(21) + "│\r\n",
-      RULE + "\r\n",
+      kRule + "\r\n",
       // 33 characters: 22 before, 23 after.
       "│" + blanks(22) + "M-Drive = 2g, P-Plant = 1, EP = 8" + blanks(23) + "│\r\n",
-      RULE_OVER_CELLS + "\r\n",
+      kRuleOverCells + "\r\n",
       // No defences: 27 blanks before the empty text and 28 after it.
       "│ 2x COM     5 │ ARM 0 │" + blanks(55) + "│\r\n",
   };
@@ -480,7 +483,7 @@ TEST_F(CardHeaderTest, CourierInTheDocument) {
 }
 
 TEST_F(CardHeaderTest, CrewTextOfFifteenCharactersCentredInBothLayouts) {
-  const CardShip ship = {.tons = 500, .crew = 5, .fuel = 9};  // "Crew 5, Fuel 9t"
+  const ShipRecord ship = {.tons = 500, .crew = 5, .fuel = 9};  // "Crew 5, Fuel 9t"
   put(ship);
   in_document();
   print_card_header(p, c);
@@ -532,10 +535,10 @@ TEST_F(CardHeaderTest, ShortOrEmptyClassCodeOnTheScreen) {
     t.put({.name = "Skiff", .type = "T", .profile = k.profile, .tons = 500, .tl = 10});
     t.on_screen();
     print_card_header(t.p, t.c);
-    EXPECT_EQ(t.row(1), FRAME_TOP_WITH_BOXES) << k.profile;
+    EXPECT_EQ(t.row(1), kFrameTopWithBoxes) << k.profile;
     EXPECT_EQ(t.row(2), k.class_box + blanks(28) + "Skiff, T, , 500t" + blanks(28) + "│10│")
         << k.profile;
-    EXPECT_EQ(t.row(3), RULE_UNDER_BOXES) << k.profile;
+    EXPECT_EQ(t.row(3), kRuleUnderBoxes) << k.profile;
   }
 }
 
@@ -547,7 +550,7 @@ TEST_F(CardHeaderTest, AHeaderTooLongForItsRowIsCoveredByTheBoxAndTheRule) {
   print_card_header(p, c);
   const std::string text = name + ", T, 0, 500t";
   EXPECT_EQ(row(2), "│AB│" + text.substr(0, 72) + "│10│");
-  EXPECT_EQ(row(3), RULE_UNDER_BOXES);
+  EXPECT_EQ(row(3), kRuleUnderBoxes);
   EXPECT_EQ(row(4).substr(0, 3), "│");  // the crew row starts in its place
 }
 
@@ -585,7 +588,7 @@ TEST_F(CardHeaderTest, TheRecordKeepsItsChangesForTheNextCard) {
 }
 
 TEST_F(CardHeaderTest, EveryWriteToAClosedDocumentIsReportedAndTheCardGoesOn) {
-  put(FRIGATE);
+  put(kFrigate);
   p.output_channel = 1;  // the document could not be created
   host.answer_boxes({true, true, true, true, true, true, true, true, true, true, true, true});
   print_card();

@@ -1,45 +1,27 @@
 // Helpers for the tests of the card: a program with its ship arrays and frame strings,
-// one ship put into a record by hand, the card's output opened on the screen device
+// one ship put into a record from a record value, the card's output opened on the screen device
 // or as a document in a folder of the test's own, and the results read back: screen
 // rows as UTF-8 and the document's lines.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "card/card_writes.h"
 #include "console/cp437.h"
 #include "console/files.h"
-#include "console/scripted_host.h"
 #include "console/screen.h"
-#include "ships/program.h"
-#include "ships/ship_arrays.h"
+#include "console/working_folder_test_support.h"
+#include "console/scripted_host.h"
+#include "program/program.h"
+#include "program/ship_record_test_support.h"
 
 namespace card {
 
-// The fields of one ship record that the card reads.
-struct CardShip {
-  std::string name = "Test Ship";
-  std::string type = "Courier";
-  std::string profile = "";
-  std::string batteries = "";
-  float tons = 500;
-  float crew = 5;
-  float tl = 10;
-  float passengers = 0;
-  float l_berths = 0;
-  float cargo = 0;
-  float fuel = 9;
-  float ep = 1;
-  float agility = 0;
-  float troops = 0;
-  float code_x = 0;
-};
+using program::ShipRecord;
 
 inline std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
@@ -56,11 +38,7 @@ struct CardBench {
 
   CardBench() {
     host.attach(c);
-    p.ship_count = 1000;
-    ships::create_ship_arrays(p);
-    p.frame_top = "\xDA" + std::string(78, '\xC4') + "\xBF";
-    p.frame_rule = "\xC3" + std::string(78, '\xC4') + "\xB4";
-    p.frame_side = "\xB3";
+    build_frame_strings(p);
     p.ship_index = kRecord;
     p.computer_count = 1;  // as the ship menu leaves it
   }
@@ -71,29 +49,10 @@ struct CardBench {
   ~CardBench() {
     c.errors.pending = 0;
     console::close_all_files(c);
-    if (!folder.empty()) {
-      std::filesystem::current_path(previous);
-      std::filesystem::remove_all(folder);
-    }
   }
 
-  void put(const CardShip& s) {
-    p.ship_name[kRecord] = s.name;
-    p.ship_type[kRecord] = s.type;
-    p.ship_profile[kRecord] = s.profile;
-    p.ship_batteries[kRecord] = s.batteries;
-    p.ship_tons[kRecord] = s.tons;
-    p.ship_crew[kRecord] = s.crew;
-    p.ship_tl[kRecord] = s.tl;
-    p.ship_passengers[kRecord] = s.passengers;
-    p.ship_l_berths[kRecord] = s.l_berths;
-    p.ship_cargo[kRecord] = s.cargo;
-    p.ship_fuel[kRecord] = s.fuel;
-    p.ship_ep[kRecord] = s.ep;
-    p.ship_agility[kRecord] = s.agility;
-    p.ship_troops[kRecord] = s.troops;
-    p.ship_code_x[kRecord] = s.code_x;
-  }
+  // The ship of the card, into record kRecord.
+  void put(const ShipRecord& s) { program::put_ship(p, kRecord, s); }
 
   // The output the road opens for a screen card, on a page just cleared.
   void on_screen() {
@@ -106,11 +65,7 @@ struct CardBench {
 
   // The document file, opened as the key D opens it, in a folder of the test's own.
   void in_document() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "datacard_card_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder = pattern;
-    previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder);
+    folder.emplace();
     p.output_channel = 1;
     console::open_file(c, "CARD.DOC", console::FileMode::Output, 1);
     ASSERT_EQ(c.errors.pending, 0);
@@ -119,9 +74,7 @@ struct CardBench {
   // The document's bytes, with code page 437 shown as UTF-8 (CR and LF unchanged).
   std::string document() {
     console::close_file(c, 1);
-    std::ifstream in("CARD.DOC", std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return console::cp437_text_to_utf8(bytes);
+    return console::cp437_text_to_utf8(folder->read("CARD.DOC"));
   }
 
   // The document's lines, each with its line end, as UTF-8.
@@ -143,9 +96,8 @@ struct CardBench {
 
   console::ScriptedHost host;
   console::Console c{host};
-  ships::Program p;
-  std::filesystem::path folder;
-  std::filesystem::path previous;
+  program::Program p = program::program_with_ship_arrays();
+  std::optional<console::WorkingFolder> folder;  // made by in_document
 };
 
 class CardTest : public ::testing::Test, public CardBench {};

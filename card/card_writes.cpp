@@ -7,21 +7,19 @@
 
 namespace card {
 
-namespace {
-
-long channel(const ships::Program& p) {
-  return static_cast<long>(console::round_to_int64(p.output_channel));
+void build_frame_strings(program::Program& p) {
+  p.frame_top = "\xDA" + std::string(78, '\xC4') + "\xBF";    // ┌─┐
+  p.frame_rule = "\xC3" + std::string(78, '\xC4') + "\xB4";   // ├─┤
+  p.frame_side = "\xB3";                                      // │
 }
 
-}  // namespace
+bool card_on_screen(const program::Program& p) { return p.output_channel == 2; }
 
-bool card_on_screen(const ships::Program& p) { return p.output_channel == 2; }
-
-void write_text(ships::Program& p, console::Console& c, const std::string& item, bool line_end) {
-  console::print_to_file(c, channel(p), item, false, false, line_end);
+void write_text(program::Program& p, console::Console& c, const std::string& item, bool line_end) {
+  console::print_to_file(c, program::output_file_number(p), item, false, false, line_end);
 }
 
-void write_skip(ships::Program& p, console::Console& c, double count) {
+void write_skip(program::Program& p, console::Console& c, double count) {
   const std::string blanks = console::column_skip_blanks(c, console::round_to_int64(count), true);
   write_text(p, c, blanks);
 }
@@ -34,12 +32,12 @@ std::string field_text(console::Console& c, const std::string& format,
   return out;
 }
 
-void write_fields(ships::Program& p, console::Console& c, const std::string& format,
+void write_fields(program::Program& p, console::Console& c, const std::string& format,
                   std::initializer_list<float> values, bool line_end) {
   write_text(p, c, field_text(c, format, values), line_end);
 }
 
-void place_on_screen(ships::Program& p, console::Console& c, int row, int column) {
+void place_on_screen(program::Program& p, console::Console& c, int row, int column) {
   if (card_on_screen(p)) console::move_cursor(c, row, column);
 }
 

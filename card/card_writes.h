@@ -11,24 +11,28 @@
 #include <string>
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace card {
 
+// Builds the frame strings that the card draws with: `frame_top` and `frame_rule`,
+// the 80-character top line and rule of the box, and `frame_side`, its edge.
+void build_frame_strings(program::Program& p);
+
 // True when the card goes to the screen (`output_channel` 2); every other output is
 // written in the document layout.
-bool card_on_screen(const ships::Program& p);
+bool card_on_screen(const program::Program& p);
 
 // One text item, unchanged, with the line end when asked.
-void write_text(ships::Program& p, console::Console& c, const std::string& item,
+void write_text(program::Program& p, console::Console& c, const std::string& item,
                 bool line_end = false);
 
 // A column skip of `count` blanks, the count rounded half to even; none when that is
 // below 1. A count outside -32768..32767 raises error 7 and writes nothing.
-void write_skip(ships::Program& p, console::Console& c, double count);
+void write_skip(program::Program& p, console::Console& c, double count);
 
 // One write of number fields: `values` laid out in `format`, as one item.
-void write_fields(ships::Program& p, console::Console& c, const std::string& format,
+void write_fields(program::Program& p, console::Console& c, const std::string& format,
                   std::initializer_list<float> values, bool line_end = false);
 
 // The text that the number fields of one write make.
@@ -36,6 +40,6 @@ std::string field_text(console::Console& c, const std::string& format,
                        std::initializer_list<float> values);
 
 // The cursor to (row, column), only when the card goes to the screen.
-void place_on_screen(ships::Program& p, console::Console& c, int row, int column);
+void place_on_screen(program::Program& p, console::Console& c, int row, int column);
 
 }  // namespace card

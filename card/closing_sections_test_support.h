@@ -25,7 +25,7 @@ struct ClosingBench : CardBench {
   explicit ClosingBench(const ClosingShip& ship = {}) { set_ship(ship); }
 
   void set_ship(const ClosingShip& s) {
-    CardShip record;
+    ShipRecord record;
     record.name = s.name;
     record.profile = s.profile;
     record.batteries = s.batteries;

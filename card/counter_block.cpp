@@ -1,15 +1,16 @@
 #include "card/counter_block.h"
 
-#include "card/compute_stats.h"
+#include "card/card_places.h"
 #include "card/card_writes.h"
-#include "card/stats_lines.h"
+#include "stats/compute_stats.h"
+#include "stats/stats_lines.h"
 
 namespace card {
 
 namespace {
 
 enum Place {
-  kCounterValues = 740,
+  kCounterValues = place::kCounterBlock,
   kEndOfMovementLine,
   kFirstEmptyLine,
   kSecondEmptyLine,
@@ -19,20 +20,23 @@ enum Place {
   kClassText,
   kClassTextWritten,
   kEmptyLineAfterClass,
-  kValueLines = 750,  // one place per value line, 750 to 752
+  kValueLines,  // one place per value line, three of them
+  kCounterStepsEnd = kValueLines + 3,
 };
+static_assert(kValueLines == place::kCounterBlock + 10 && kCounterStepsEnd <= place::kEnd);
 
-constexpr StatsLine VALUE_LINES[] = {StatsLine::Beam, StatsLine::Missile, StatsLine::Screens};
+constexpr stats::StatsLine VALUE_LINES[] = {stats::StatsLine::Beam, stats::StatsLine::Missile,
+                                           stats::StatsLine::Screens};
 
-void write_empty_line(ships::Program& p, console::Console& c, int place) {
+void write_empty_line(program::Program& p, console::Console& c, int place) {
   write_text(p, c, "", true);
   console::statement_event_check(c, place);
 }
 
-void write_class_line(ships::Program& p, console::Console& c) {
-  write_text(p, c, stats_line_text(c.errors, p, StatsLine::Class));
+void write_class_line(program::Program& p, console::Console& c) {
+  write_text(p, c, stats::stats_line_text(c.errors, p, stats::StatsLine::Class));
   console::statement_event_check(c, kClassField);
-  choose_stats_class_text(p);
+  stats::choose_stats_class_text(p);
   console::statement_event_check(c, kClassText);
   write_text(p, c, p.stats_class_text, true);
   console::statement_event_check(c, kClassTextWritten);
@@ -40,20 +44,20 @@ void write_class_line(ships::Program& p, console::Console& c) {
 
 }  // namespace
 
-void print_stats_block(ships::Program& p, console::Console& c) {
-  compute_stats(p, c);
+void print_stats_block(program::Program& p, console::Console& c) {
+  stats::compute_stats(p, c);
   console::statement_event_check(c, kCounterValues);
   write_empty_line(p, c, kEndOfMovementLine);
   write_empty_line(p, c, kFirstEmptyLine);
   write_empty_line(p, c, kSecondEmptyLine);
-  write_text(p, c, STATS_HEADING, true);
+  write_text(p, c, stats::kStatsHeading, true);
   console::statement_event_check(c, kStatsHeading);
   write_empty_line(p, c, kEmptyLineAfterHeading);
   write_class_line(p, c);
   write_empty_line(p, c, kEmptyLineAfterClass);
   int place = kValueLines;
-  for (StatsLine line : VALUE_LINES) {
-    write_text(p, c, stats_line_text(c.errors, p, line), true);
+  for (stats::StatsLine line : VALUE_LINES) {
+    write_text(p, c, stats::stats_line_text(c.errors, p, line), true);
     console::statement_event_check(c, place++);
   }
 }

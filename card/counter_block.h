@@ -5,12 +5,12 @@
 #pragma once
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace card {
 
 // Runs compute_stats for the ship `ship_index`, sets `stats_class_text`, ends the
 // movement line left open and writes the block's nine lines, each with its line end.
-void print_stats_block(ships::Program& p, console::Console& c);
+void print_stats_block(program::Program& p, console::Console& c);
 
 }  // namespace card

@@ -1,10 +1,8 @@
-// The crew line of the card header: the crew divided into sections, one for every
-// thousand tons and one more for a remainder of about a tenth of that or more (as
-// near as single precision holds a tenth), then the low berths, troops and fuel, and
-// in the document the cargo and the passengers.
-#include "card/card_header.h"
+#include "card/crew_text.h"
 
+#include "card/card_places.h"
 #include "card/card_writes.h"
+#include "card/header_texts.h"
 #include "console/number_conversion.h"
 #include "console/number_text.h"
 #include "console/runtime_error.h"
@@ -15,16 +13,18 @@ namespace {
 
 // Place numbers of the crew steps, for the error box.
 enum CrewStep {
-  kSections = 340,
+  kSections = place::kCrew,
   kAtLeastOneSection,
   kPerSection,
   kAtLeastOnePerSection,
   kCrewText,
+  kCrewStepsEnd,
 };
+static_assert(kCrewStepsEnd <= place::kDefenceLine);
 
 std::string text_of(float x) { return console::number_to_text(x); }
 
-void divide_crew(ships::Program& p, console::Console& c, std::size_t record) {
+void divide_crew(program::Program& p, console::Console& c, std::size_t record) {
   const float thousands = p.ship_tons.at(record) / 1000;
   p.crew_sections = static_cast<float>(console::integer_part(static_cast<double>(thousands) + 0.9));
   console::statement_event_check(c, kSections);
@@ -43,8 +43,8 @@ void add_if_above_zero(std::string& line, const char* label, float value, const 
 
 }  // namespace
 
-void build_crew_text(ships::Program& p, console::Console& c) {
-  const std::size_t record = card_record(p);
+void build_crew_text(program::Program& p, console::Console& c) {
+  const std::size_t record = program::current_record(p);
   divide_crew(p, c, record);
   if (p.crew_sections > 1) {
     p.card_line = text_of(p.crew_sections) + " Crew Section" + text_of(p.crew_per_section);

@@ -1,5 +1,7 @@
 #include "card/damage_results.h"
 
+#include "card/card_places.h"
+
 #include <array>
 #include <string>
 
@@ -8,17 +10,19 @@ namespace card {
 namespace {
 
 enum Place {
-  kNoEffectText = 600,
+  kNoEffectText = place::kDamageResults,
   kResultEntries,
   kNoEffectRows,
   kFibComputerEntries,
   kJumpDriveEntries,
+  kResultStepsEnd,
 };
+static_assert(kResultStepsEnd <= place::kDamageTable);
 
-constexpr ResultTable SURFACE = &ships::Program::surface_damage_result;
-constexpr ResultTable RADIATION = &ships::Program::radiation_damage_result;
-constexpr ResultTable INTERIOR = &ships::Program::interior_explosion_result;
-constexpr ResultTable CRITICAL = &ships::Program::critical_hit_result;
+constexpr ResultTable kSurface = &program::Program::surface_damage_result;
+constexpr ResultTable kRadiation = &program::Program::radiation_damage_result;
+constexpr ResultTable kInterior = &program::Program::interior_explosion_result;
+constexpr ResultTable kCritical = &program::Program::critical_hit_result;
 
 // Rows 2 to 21 of the four tables; nullptr where a table has no entry.
 struct DamageResultRow {
@@ -64,38 +68,38 @@ struct TableEntry {
 // What a fib computer cannot lose: the computer entries of the radiation table (the
 // interior explosion table's computer entries stay).
 constexpr TableEntry FIB_COMPUTER_ENTRIES[] = {
-    {RADIATION, 4}, {RADIATION, 6},  {RADIATION, 8},  {RADIATION, 9},
-    {RADIATION, 11}, {RADIATION, 13}, {RADIATION, 15},
+    {kRadiation, 4}, {kRadiation, 6},  {kRadiation, 8},  {kRadiation, 9},
+    {kRadiation, 11}, {kRadiation, 13}, {kRadiation, 15},
 };
 
 // What a ship without a jump drive cannot lose.
 constexpr TableEntry JUMP_DRIVE_ENTRIES[] = {
-    {INTERIOR, 8}, {INTERIOR, 13}, {INTERIOR, 17}, {CRITICAL, 7},
+    {kInterior, 8}, {kInterior, 13}, {kInterior, 17}, {kCritical, 7},
 };
 
-void store_entry(ships::Program& p, ResultTable table, int row, const char* entry) {
+void store_entry(program::Program& p, ResultTable table, int row, const char* entry) {
   if (entry != nullptr) (p.*table)[static_cast<std::size_t>(row)] = entry;
 }
 
-void store_result_entries(ships::Program& p) {
+void store_result_entries(program::Program& p) {
   int row = kFirstResultRow;
   for (const DamageResultRow& entries : DAMAGE_RESULT_TABLES) {
-    store_entry(p, SURFACE, row, entries.surface);
-    store_entry(p, RADIATION, row, entries.radiation);
-    store_entry(p, INTERIOR, row, entries.interior);
-    store_entry(p, CRITICAL, row, entries.critical);
+    store_entry(p, kSurface, row, entries.surface);
+    store_entry(p, kRadiation, row, entries.radiation);
+    store_entry(p, kInterior, row, entries.interior);
+    store_entry(p, kCritical, row, entries.critical);
     ++row;
   }
 }
 
 template <std::size_t N>
-void mark_no_effect(ships::Program& p, const TableEntry (&entries)[N]) {
+void mark_no_effect(program::Program& p, const TableEntry (&entries)[N]) {
   for (const TableEntry& e : entries) (p.*e.table)[static_cast<std::size_t>(e.row)] = p.no_effect_text;
 }
 
 }  // namespace
 
-void fill_damage_results(ships::Program& p, console::Console& c) {
+void fill_damage_results(program::Program& p, console::Console& c) {
   p.no_effect_text = " - NE -";
   console::statement_event_check(c, kNoEffectText);
   store_result_entries(p);

@@ -10,17 +10,17 @@
 #include <string>
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace card {
 
 // One of the four result tables of the program, rows 0 to 27.
-using ResultTable = std::array<std::string, 28> ships::Program::*;
+using ResultTable = std::array<std::string, 28> program::Program::*;
 
 // Sets `no_effect_text` and fills the four tables afresh for the ship whose card was
 // printed last: the radiation table's computer entries become " - NE -" when
 // `computer_fib` is exactly 1, the jump-drive entries of the interior explosion and
 // critical hit tables when `jdrive_rating` is exactly 0.
-void fill_damage_results(ships::Program& p, console::Console& c);
+void fill_damage_results(program::Program& p, console::Console& c);
 
 }  // namespace card

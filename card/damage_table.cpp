@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "card/card_places.h"
 #include "card/card_writes.h"
 #include "card/damage_results.h"
 #include "console/cp437.h"
@@ -14,7 +15,7 @@ namespace card {
 namespace {
 
 enum Place {
-  kLineEndAfterCard = 610,
+  kLineEndAfterCard = place::kDamageTable,
   kCellWidth,
   kClearScreen,
   kRollNumber,
@@ -24,8 +25,10 @@ enum Place {
   kResultCell,
   kRowLineEnd,
   kBottomLine,
-  kHeaderLines = 630,  // one place per header line, 630 to 634
+  kHeaderLines = place::kDamageTable + 20,  // one place per header line, five of them
+  kTableStepsEnd = kHeaderLines + 5,
 };
+static_assert(kBottomLine < kHeaderLines && kTableStepsEnd <= place::kTitleBlock);
 
 constexpr const char* DAMAGE_TABLE_HEADER[] = {
     "┌────┬─────────────────┬──────────────────────────┬─────────────────┬──────────┐",
@@ -34,10 +37,10 @@ constexpr const char* DAMAGE_TABLE_HEADER[] = {
     "│  6 │Factor<A│Nukes/SM│ Armor  │Meson<10│Meson SM│Meson<10│MesSM/IE│   HITS   │",
     "├────┼════════╪════════╪════════╪════════╪════════╪════════╪════════╪══════════┤",
 };
-constexpr const char* DAMAGE_TABLE_BOTTOM =
+constexpr const char* kDamageTableBottom =
     "└────┴────────┴────────┴────────┴────────┴────────┴────────┴────────┴──────────┘";
-constexpr const char* ROLL_FIELD = "│ ## │";
-constexpr const char* CELL_EDGE = "│";
+constexpr const char* kRollField = "│ ## │";
+constexpr const char* kCellEdge = "│";
 
 // One result column: the table it reads, its row (the roll, plus the armor when
 // `adds_armor`, plus `offset`) and its width (0: the cell width of the box).
@@ -49,21 +52,21 @@ struct DamageColumnRule {
 };
 
 constexpr DamageColumnRule DAMAGE_COLUMN_RULES[] = {
-    {&ships::Program::surface_damage_result, true, 6, 0},       // Factor<A
-    {&ships::Program::surface_damage_result, true, 0, 0},       // Nukes/SM
-    {&ships::Program::radiation_damage_result, true, 0, 0},     // Armor
-    {&ships::Program::radiation_damage_result, false, 6, 0},    // Meson<10
-    {&ships::Program::radiation_damage_result, false, 0, 0},    // Meson SM
-    {&ships::Program::interior_explosion_result, false, 6, 0},  // Meson<10
-    {&ships::Program::interior_explosion_result, false, 0, 0},  // MesSM/IE
-    {&ships::Program::critical_hit_result, false, 0, 10},       // HITS
+    {&program::Program::surface_damage_result, true, 6, 0},       // Factor<A
+    {&program::Program::surface_damage_result, true, 0, 0},       // Nukes/SM
+    {&program::Program::radiation_damage_result, true, 0, 0},     // Armor
+    {&program::Program::radiation_damage_result, false, 6, 0},    // Meson<10
+    {&program::Program::radiation_damage_result, false, 0, 0},    // Meson SM
+    {&program::Program::interior_explosion_result, false, 6, 0},  // Meson<10
+    {&program::Program::interior_explosion_result, false, 0, 0},  // MesSM/IE
+    {&program::Program::critical_hit_result, false, 0, 10},       // HITS
 };
 
 constexpr float kDamageCellWidth = 8;
 constexpr float kFirstRoll = 2, kLastRoll = 12;
 constexpr float kTopRow = 27, kBottomRow = 2;
 
-void write_header(ships::Program& p, console::Console& c) {
+void write_header(program::Program& p, console::Console& c) {
   int place = kHeaderLines;
   for (const char* line : DAMAGE_TABLE_HEADER) {
     write_text(p, c, console::utf8_to_cp437(line), true);
@@ -71,7 +74,7 @@ void write_header(ships::Program& p, console::Console& c) {
   }
 }
 
-void find_damage_row(ships::Program& p, console::Console& c, const DamageColumnRule& rule) {
+void find_damage_row(program::Program& p, console::Console& c, const DamageColumnRule& rule) {
   float row = p.roll_2d6;
   if (rule.adds_armor) row = row + p.armor_rating;
   p.damage_row = row + rule.offset;
@@ -82,7 +85,7 @@ void find_damage_row(ships::Program& p, console::Console& c, const DamageColumnR
   console::statement_event_check(c, kRowIndexBottom);
 }
 
-void write_result_cell(ships::Program& p, console::Console& c, const DamageColumnRule& rule) {
+void write_result_cell(program::Program& p, console::Console& c, const DamageColumnRule& rule) {
   const auto& table = p.*rule.table;
   const auto row = static_cast<std::size_t>(console::round_to_int64(p.damage_row));
   const std::string entry = row < table.size() ? table[row] : std::string();
@@ -90,12 +93,12 @@ void write_result_cell(ships::Program& p, console::Console& c, const DamageColum
   const float fill = width - static_cast<float>(entry.size());
   write_text(p, c, entry);
   write_skip(p, c, fill);
-  write_text(p, c, console::utf8_to_cp437(CELL_EDGE));
+  write_text(p, c, console::utf8_to_cp437(kCellEdge));
   console::statement_event_check(c, kResultCell);
 }
 
-void write_roll_row(ships::Program& p, console::Console& c) {
-  write_fields(p, c, console::utf8_to_cp437(ROLL_FIELD), {p.roll_2d6});
+void write_roll_row(program::Program& p, console::Console& c) {
+  write_fields(p, c, console::utf8_to_cp437(kRollField), {p.roll_2d6});
   console::statement_event_check(c, kRollNumber);
   for (const DamageColumnRule& rule : DAMAGE_COLUMN_RULES) {
     find_damage_row(p, c, rule);
@@ -109,7 +112,7 @@ void write_roll_row(ships::Program& p, console::Console& c) {
 
 }  // namespace
 
-void print_damage_table(ships::Program& p, console::Console& c) {
+void print_damage_table(program::Program& p, console::Console& c) {
   write_text(p, c, "", true);
   console::statement_event_check(c, kLineEndAfterCard);
   p.damage_cell_width = kDamageCellWidth;
@@ -118,7 +121,7 @@ void print_damage_table(ships::Program& p, console::Console& c) {
   console::statement_event_check(c, kClearScreen);
   write_header(p, c);
   for (p.roll_2d6 = kFirstRoll; p.roll_2d6 <= kLastRoll; p.roll_2d6 = p.roll_2d6 + 1) write_roll_row(p, c);
-  write_text(p, c, console::utf8_to_cp437(DAMAGE_TABLE_BOTTOM), true);
+  write_text(p, c, console::utf8_to_cp437(kDamageTableBottom), true);
   console::statement_event_check(c, kBottomLine);
 }
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace card {
 
@@ -14,6 +14,6 @@ namespace card {
 // every line ends with CR LF; on the screen the roll rows have no line end, as each
 // fills its row to column 80. Reads the tables of fill_damage_results and
 // `armor_rating`.
-void print_damage_table(ships::Program& p, console::Console& c);
+void print_damage_table(program::Program& p, console::Console& c);
 
 }  // namespace card

@@ -1,12 +1,11 @@
-// print_defence_line: the armor cell, the defence text centred in the 55 columns
-// before the frame edge, and on the screen the joins of the cells into the rule above.
 #include "card/defence_line.h"
 
 #include <cstdint>
 #include <string>
 
+#include "card/armor_bar.h"
+#include "card/card_places.h"
 #include "card/card_writes.h"
-#include "card/data_card.h"
 #include "console/number_conversion.h"
 #include "console/number_text.h"
 #include "console/runtime_error.h"
@@ -20,7 +19,7 @@ namespace pos = profile::position;
 
 // Place numbers of the defence line's steps, for the error box.
 enum DefenceStep {
-  kArmorBar = 400,
+  kArmorBar = place::kDefenceLine,
   kArmorCell,
   kComputerJoin,
   kArmorJoin,
@@ -33,15 +32,16 @@ enum DefenceStep {
   kDefencePads,
   kDefenceText,
   kRightSide,
+  kDefenceStepsEnd,
 };
+static_assert(kDefenceStepsEnd <= place::kWeaponsTable);
 
 constexpr float kDefenceWidth = 55;
 constexpr float kArmorBarWidth = 7;
-constexpr float kFewestSacBatteries = 2;  // up to this many SaC batteries count as one
 
 void step(console::Console& c, DefenceStep place) { console::statement_event_check(c, place); }
 
-void write_armor_cell(ships::Program& p, console::Console& c) {
+void write_armor_cell(program::Program& p, console::Console& c) {
   if (!card_on_screen(p)) {
     write_fields(p, c, " ARM## \xB3", {p.armor_rating});
   } else if (p.armor_rating > 0) {
@@ -55,7 +55,7 @@ void write_armor_cell(ships::Program& p, console::Console& c) {
 }
 
 // A rated defence: its label and rating, when the rating is above 0.
-float add_rated(ships::Program& p, int position, std::string& code, const char* label) {
+float add_rated(program::Program& p, int position, std::string& code, const char* label) {
   code = profile::profile_char(p, position);
   const float rating = profile::decode_char(p, code);
   if (rating > 0) p.card_line += label + console::number_to_text(rating);
@@ -63,7 +63,7 @@ float add_rated(ships::Program& p, int position, std::string& code, const char* 
 }
 
 // A defence in batteries: the count at the hull's factor, " x ", its name and rating.
-void add_batteries(ships::Program& p, console::Console& c, float batteries, float rating,
+void add_batteries(program::Program& p, console::Console& c, float batteries, float rating,
                    const char* name) {
   if (rating <= 0) return;
   const float count = batteries * p.hull_factor;
@@ -72,25 +72,22 @@ void add_batteries(ships::Program& p, console::Console& c, float batteries, floa
                  console::number_to_text(rating);
 }
 
-void add_sac(ships::Program& p, console::Console& c) {
-  p.sac_code = profile::profile_char(p, pos::SAC);
-  p.battery_char = profile::battery_char_at(p, pos::SAC);
+void add_sac(program::Program& p, console::Console& c) {
+  p.sac_code = profile::profile_char(p, pos::kSac);
   p.sac_rating = profile::decode_char(p, p.sac_code);
-  float batteries = profile::decode_char(p, p.battery_char);
-  if (batteries <= kFewestSacBatteries) batteries = 1;
-  p.sac_batt = batteries;
+  p.sac_batt = profile::decode_sac_batteries(p);
   add_batteries(p, c, p.sac_batt, p.sac_rating, "SaC");
 }
 
-void add_rep(ships::Program& p, console::Console& c) {
-  p.rep_code = profile::profile_char(p, pos::REP);
+void add_rep(program::Program& p, console::Console& c) {
+  p.rep_code = profile::profile_char(p, pos::kRep);
   p.rep_rating = profile::decode_char(p, p.rep_code);
-  p.battery_char = profile::battery_char_at(p, pos::REP);
+  p.battery_char = profile::battery_char_at(p, pos::kRep);
   p.rep_batt = profile::decode_char(p, p.battery_char);
   add_batteries(p, c, p.rep_batt, p.rep_rating, "REP");
 }
 
-void write_defence_text(ships::Program& p, console::Console& c) {
+void write_defence_text(program::Program& p, console::Console& c) {
   const float length = static_cast<float>(p.card_line.size());
   p.pad_left = console::integer_part((kDefenceWidth - length) * 0.5f);
   p.pad_right = kDefenceWidth - p.pad_left - length;
@@ -102,7 +99,7 @@ void write_defence_text(ships::Program& p, console::Console& c) {
   step(c, kDefenceText);
 }
 
-void write_cell_join(ships::Program& p, console::Console& c, int column, DefenceStep place) {
+void write_cell_join(program::Program& p, console::Console& c, int column, DefenceStep place) {
   if (!card_on_screen(p)) return;
   place_on_screen(p, c, 7, column);
   write_text(p, c, "\xC2");  // ┬
@@ -111,13 +108,13 @@ void write_cell_join(ships::Program& p, console::Console& c, int column, Defence
 
 }  // namespace
 
-void build_defence_text(ships::Program& p, console::Console& c) {
+void build_defence_text(program::Program& p, console::Console& c) {
   p.card_line.clear();
-  p.mes_rating = add_rated(p, pos::MES, p.mes_code, "  MES =");
+  p.mes_rating = add_rated(p, pos::kMes, p.mes_code, "  MES =");
   step(c, kMesPiece);
-  p.nud_rating = add_rated(p, pos::NUD, p.nud_code, "  NuD =");
+  p.nud_rating = add_rated(p, pos::kNud, p.nud_code, "  NuD =");
   step(c, kNudPiece);
-  p.blg_rating = add_rated(p, pos::BLG, p.blg_code, "  BlG =");
+  p.blg_rating = add_rated(p, pos::kBlg, p.blg_code, "  BlG =");
   step(c, kBlgPiece);
   add_sac(p, c);
   step(c, kSacPiece);
@@ -127,7 +124,7 @@ void build_defence_text(ships::Program& p, console::Console& c) {
   step(c, kDefenceHeading);
 }
 
-void print_defence_line(ships::Program& p, console::Console& c) {
+void print_defence_line(program::Program& p, console::Console& c) {
   make_armor_bar(p);
   step(c, kArmorBar);
   write_armor_cell(p, c);

@@ -5,20 +5,19 @@
 #pragma once
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace card {
 
-// `bar_double`, `bar_single` and `armor_bar` for `armor_rating`: one double bar for
-// every two points of armor and a single bar for an odd point, at most seven glyphs
-// (a rating of 14 or more); empty for 0, and one single bar for any other rating
-// below 2, negative ones included.
-void make_armor_bar(ships::Program& p);
+// The rest of row 8 after the computer cell, through the card output: the armor cell,
+// the defence text centred in the 55 columns before the frame edge, and on the screen
+// the joins of the cells into the rule above.
+void print_defence_line(program::Program& p, console::Console& c);
 
 // The defence ratings and battery counts of the current ship and `card_line`, the
 // defence text: "DEFENCE:" and each defence above 0, empty when there is none. The
 // SaC and REP counts are the batteries times `hull_factor`, rounded half to even; a
 // count too large for 16 bits raises error 6 and shows 0.
-void build_defence_text(ships::Program& p, console::Console& c);
+void build_defence_text(program::Program& p, console::Console& c);
 
 }  // namespace card

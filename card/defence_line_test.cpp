@@ -5,32 +5,9 @@
 #include <string>
 
 #include "card/card_test_support.h"
-#include "card/data_card.h"
 
 namespace card {
 namespace {
-
-using console::cp437_to_utf8;
-
-TEST(ArmorBar, TwoPointsADoubleBarAndAnOddPointASingleBar) {
-  static const struct {
-    float rating;
-    const char* bar;
-  } cases[] = {
-      {0, ""},          {1, "│"},          {0.5f, "│"},       {-3, "│"},
-      {2, "║"},         {2.5f, "║"},       {3, "║│"},         {4, "║║"},
-      {7, "║║║│"},      {12, "║║║║║║"},    {13, "║║║║║║│"},   {13.5f, "║║║║║║│"},
-      {14, "║║║║║║║"},  {15, "║║║║║║║"},   {30, "║║║║║║║"},
-  };
-  for (const auto& c : cases) {
-    ships::Program p;
-    p.armor_rating = c.rating;
-    make_armor_bar(p);
-    EXPECT_EQ(cp437_to_utf8(p.armor_bar), c.bar) << c.rating;
-    EXPECT_EQ(p.bar_double, 186.0f);
-    EXPECT_EQ(p.bar_single, 179.0f);
-  }
-}
 
 // A profile with the defences at positions 13 to 17 (SaC, MES, NuD, BlG, REP) and a
 // battery line with the SaC and REP counts in columns 13 and 17.
@@ -140,7 +117,7 @@ class DefenceLineOnScreenTest : public DefenceLineTest {
   }
 };
 
-const std::string RULE_OVER_CELLS =
+const std::string kRuleOverCells =
     "├" + times(14, "─") + "┬" + times(7, "─") + "┬" + times(55, "─") + "┤";
 
 TEST_F(DefenceLineOnScreenTest, ArmorBarCellAndTheJoinsAbove) {
@@ -155,7 +132,7 @@ TEST_F(DefenceLineOnScreenTest, ArmorBarCellAndTheJoinsAbove) {
     console::move_cursor(c, 8, 17);
     put_defences({"00000", ' ', ' ', 1}, k.armor);
     print_defence_line(p, c);
-    EXPECT_EQ(row(7), RULE_OVER_CELLS);
+    EXPECT_EQ(row(7), kRuleOverCells);
     EXPECT_EQ(row(8), blanks(16) + k.cell + blanks(55) + "│") << k.armor;
     EXPECT_EQ(c.page.cursor_row(), 9);
     EXPECT_EQ(c.page.cursor_column(), 1);

@@ -1,9 +1,9 @@
-// The values of the card header that come straight from the profile and the tons:
-// the hull and its battery factor, the configuration, the size modifier and the armor.
-#include "card/card_header.h"
+#include "card/header_values.h"
 
-#include "console/number_conversion.h"
+#include "card/card_writes.h"
+#include "console/number_parse.h"
 #include "profile/profile_access.h"
+#include "stats/computer_codes.h"
 
 namespace card {
 
@@ -48,12 +48,8 @@ constexpr float kSmallestSizeModifier = -2;
 
 }  // namespace
 
-std::size_t card_record(const ships::Program& p) {
-  return static_cast<std::size_t>(console::round_to_int64(p.ship_index));
-}
-
-void derive_hull(ships::Program& p) {
-  p.hull_size_code = profile::profile_char(p, pos::HULL_SIZE);
+void derive_hull(program::Program& p) {
+  p.hull_size_code = profile::profile_char(p, pos::kHullSize);
   p.hull_size_value = profile::decode_char(p, p.hull_size_code);
   p.hull_factor = 1;
   for (const auto& row : HULL_FACTOR_TABLE) {
@@ -61,16 +57,16 @@ void derive_hull(ships::Program& p) {
   }
 }
 
-void derive_configuration(ships::Program& p) {
-  p.configuration_text = profile::profile_char(p, pos::CONFIGURATION);
+void derive_configuration(program::Program& p) {
+  p.configuration_text = profile::profile_char(p, pos::kConfiguration);
   const float value = profile::decode_char(p, p.configuration_text);
   for (int n = 1; n <= 9; ++n) {
     if (value == static_cast<float>(n)) p.configuration_text = CONFIGURATION_NAMES[n - 1];
   }
 }
 
-void derive_size_modifier(ships::Program& p) {
-  const float tons = p.ship_tons.at(card_record(p));
+void derive_size_modifier(program::Program& p) {
+  const float tons = p.ship_tons.at(program::current_record(p));
   p.size_modifier = kSmallestSizeModifier;
   for (const auto& step : SIZE_MODIFIER_STEPS) {
     if (tons > step.tons || (step.or_equal && tons == step.tons)) {
@@ -80,9 +76,31 @@ void derive_size_modifier(ships::Program& p) {
   }
 }
 
-void derive_armor(ships::Program& p) {
-  p.armor_code = profile::profile_char(p, pos::ARMOR);
+void derive_armor(program::Program& p) {
+  p.armor_code = profile::profile_char(p, pos::kArmor);
   p.armor_rating = profile::decode_char(p, p.armor_code);
+}
+
+void derive_computer(program::Program& p, console::Console& c) {
+  p.computer_code = profile::profile_char(p, pos::kComputer);
+  const stats::ComputerCode entry = stats::computer_code_entry(p.computer_code);
+  p.computer_text = entry.text;
+  p.computer_model = entry.model;
+  p.computer_fib = entry.fib;
+  if (entry.digit) return;
+  // Several computers of a lettered model work together, and the bonus adds to them.
+  const double first = static_cast<double>(
+      console::parse_number_text(c.errors, p.computer_text.substr(0, 1)));
+  p.computer_model = static_cast<float>(first * static_cast<double>(p.computer_count) +
+                                        static_cast<double>(p.computer_bonus));
+  if (p.computer_model == 0) p.computer_model = 1;
+}
+
+std::string computer_cell(program::Program& p, console::Console& c) {
+  const std::string count = p.computer_count < 1
+                                ? std::string(" Comp : ")
+                                : field_text(c, "##x COM ", {p.computer_count});
+  return p.frame_side + count + p.computer_text + " " + p.frame_side;
 }
 
 }  // namespace card

@@ -5,13 +5,13 @@
 #pragma once
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace card {
 
 // Writes the block's three lines, the last without its line end (the counter-value
 // block ends it). Sets `movement_skill`, `skill_bonus` and `hexes_per_turn`; a
 // movement outside the 16-bit range raises error 6 and is written as 0.
-void print_movement_block(ships::Program& p, console::Console& c);
+void print_movement_block(program::Program& p, console::Console& c);
 
 }  // namespace card

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "card/card_header.h"
+#include "card/card_places.h"
 #include "card/card_writes.h"
 #include "console/number_conversion.h"
 
@@ -12,7 +12,7 @@ namespace card {
 namespace {
 
 enum Place {
-  kCardTitle = 700,
+  kCardTitle = place::kTitleBlock,
   kTitleIndent,
   kTitleIndentHalved,
   kEmptyLineBeforeTitle,
@@ -22,7 +22,9 @@ enum Place {
   kProfileLine,
   kBatteryLine,
   kEmptyLineAfterBatteries,
+  kTitleStepsEnd,
 };
+static_assert(kTitleStepsEnd <= place::kMovementBlock);
 
 constexpr float kCentredWidth = 79;
 
@@ -32,12 +34,12 @@ float centring_indent(std::size_t length) {
   return console::integer_part((kCentredWidth - static_cast<float>(length)) / 2.0f);
 }
 
-void write_empty_line(ships::Program& p, console::Console& c, int place) {
+void write_empty_line(program::Program& p, console::Console& c, int place) {
   write_text(p, c, "", true);
   console::statement_event_check(c, place);
 }
 
-void write_centred(ships::Program& p, console::Console& c, const std::string& text, int place) {
+void write_centred(program::Program& p, console::Console& c, const std::string& text, int place) {
   write_skip(p, c, p.centre_indent);
   write_text(p, c, text, true);
   console::statement_event_check(c, place);
@@ -45,8 +47,8 @@ void write_centred(ships::Program& p, console::Console& c, const std::string& te
 
 }  // namespace
 
-void print_card_title(ships::Program& p, console::Console& c) {
-  p.card_title = p.ship_name.at(card_record(p)) + " - " + p.type_text;
+void print_card_title(program::Program& p, console::Console& c) {
+  p.card_title = p.ship_name.at(program::current_record(p)) + " - " + p.type_text;
   console::statement_event_check(c, kCardTitle);
   p.centre_indent = kCentredWidth - static_cast<float>(p.card_title.size());
   console::statement_event_check(c, kTitleIndent);
@@ -55,7 +57,7 @@ void print_card_title(ships::Program& p, console::Console& c) {
   write_empty_line(p, c, kEmptyLineBeforeTitle);
   write_centred(p, c, p.card_title, kTitleLine);
   write_empty_line(p, c, kEmptyLineAfterTitle);
-  const std::size_t record = card_record(p);
+  const std::size_t record = program::current_record(p);
   p.centre_indent = centring_indent(p.ship_profile.at(record).size());
   console::statement_event_check(c, kProfileIndent);
   write_centred(p, c, p.ship_profile.at(record), kProfileLine);

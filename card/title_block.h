@@ -5,12 +5,12 @@
 #pragma once
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace card {
 
 // Sets `card_title` (name, " - ", `type_text`) and `centre_indent`, and writes the six
 // lines of the block. On the screen, after the damage box, they are rows 18 to 23.
-void print_card_title(ships::Program& p, console::Console& c);
+void print_card_title(program::Program& p, console::Console& c);
 
 }  // namespace card

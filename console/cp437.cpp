@@ -104,4 +104,11 @@ std::string utf8_to_cp437(std::string_view utf8) {
   return out;
 }
 
+std::string upper_cased(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
 }  // namespace console

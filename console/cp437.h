@@ -32,4 +32,8 @@ int cp437_from_code_point(char32_t c);
 // lacks, or a broken UTF-8 sequence, becomes "?".
 std::string utf8_to_cp437(std::string_view utf8);
 
+// The text with the letters a to z made capitals; every other byte stays as it is,
+// the code page's own letters above 127 included.
+std::string upper_cased(std::string text);
+
 }  // namespace console

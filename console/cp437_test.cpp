@@ -32,5 +32,13 @@ TEST(Utf8ToCp437, ReadsBackWhatTextConversionWrites) {
   }
 }
 
+TEST(UpperCased, OnlyTheLettersAToZChange) {
+  EXPECT_EQ(upper_cased("5f"), "5F");
+  EXPECT_EQ(upper_cased("b"), "B");
+  EXPECT_EQ(upper_cased("aZz-9 \x81`{@["), "AZZ-9 \x81`{@[");  // \x81 is the code page's u umlaut
+  EXPECT_EQ(upper_cased("scrn:"), "SCRN:");
+  EXPECT_EQ(upper_cased(""), "");
+}
+
 }  // namespace
 }  // namespace console

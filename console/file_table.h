@@ -43,8 +43,6 @@ class FileTable {
   void close(long number) { files_.erase(number); }
   void close_all() { files_.clear(); }
 
-  std::size_t open_count() const { return files_.size(); }
-
  private:
   std::map<long, OpenFile> files_;
 };

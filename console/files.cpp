@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "console/cp437.h"
 #include "console/file_system.h"
 #include "console/number_scan.h"
 #include "console/screen.h"
@@ -19,14 +20,7 @@ constexpr int kEndOfData = -1;
 constexpr long kZoneWidth = 14;
 
 bool names_screen_device(const std::string& name) {
-  static constexpr char kDevice[] = "SCRN:";
-  if (name.size() < 5) return false;
-  for (int i = 0; i < 5; ++i) {
-    char c = name[i];
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c != kDevice[i]) return false;
-  }
-  return true;
+  return upper_cased(name.substr(0, 5)) == "SCRN:";
 }
 
 // Opens the file on disk; on failure gives no handle and sets `error_number`.

@@ -16,7 +16,7 @@
 
 #include "console/files.h"
 #include "console/list_reader.h"
-#include "console/number_conversion.h"
+#include "console/number_parse.h"
 #include "console/number_scan.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "console/screen.h"
+#include "console/working_folder_test_support.h"
 
 namespace console {
 namespace {
@@ -27,18 +28,7 @@ class QuietHost : public ConsoleHost {
 // program names its files without a folder).
 class FilesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "datacard_files_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    previous_ = fs::current_path();
-    fs::current_path(folder_);
-  }
-  void TearDown() override {
-    close_all_files_now();
-    fs::current_path(previous_);
-    fs::remove_all(folder_);
-  }
+  void TearDown() override { close_all_files_now(); }
 
   void close_all_files_now() {
     console.errors.pending = 0;
@@ -55,7 +45,7 @@ class FilesTest : public ::testing::Test {
   // The names in the folder, sorted.
   std::vector<std::string> folder_names() const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder_)) names.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(folder_.path())) names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -65,10 +55,9 @@ class FilesTest : public ::testing::Test {
     return number;
   }
 
+  WorkingFolder folder_;
   QuietHost host;
   Console console{host};
-  fs::path folder_;
-  fs::path previous_;
 };
 
 // ---- Opening and closing -------------------------------------------------------
@@ -140,7 +129,7 @@ TEST_F(FilesTest, ANameThatLeavesTheFolderIsRefusedAndNothingIsTouched) {
     EXPECT_EQ(take_error(), 53) << name;
   }
   EXPECT_TRUE(fs::is_empty("sub"));
-  EXPECT_FALSE(fs::exists(folder_.parent_path() / "CARD.DOC"));
+  EXPECT_FALSE(fs::exists(folder_.path().parent_path() / "CARD.DOC"));
   open_file(console, std::string("CARD\0.DOC", 9), FileMode::Output, 1);
   EXPECT_EQ(take_error(), 53);
   EXPECT_EQ(folder_names(), std::vector<std::string>{"sub"});

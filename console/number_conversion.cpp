@@ -7,8 +7,6 @@ namespace console {
 
 namespace {
 
-constexpr int OVERFLOW_ERROR = 6;
-
 // x rounded to the nearest integer, ties to even, whatever the processor's rounding
 // mode. Every extended value from 2^63 up is an integer, and below it f + 0.5 is exact.
 long double nearest_integer(long double x) {
@@ -23,15 +21,15 @@ long double nearest_integer(long double x) {
 }  // namespace
 
 std::int64_t round_to_int64(long double x) {
-  constexpr long double LIMIT = 0x1p63L;
+  constexpr long double kLimit = 0x1p63L;
   const long double r = nearest_integer(x);
-  if (!(r >= -LIMIT && r < LIMIT)) return std::numeric_limits<std::int64_t>::min();
+  if (!(r >= -kLimit && r < kLimit)) return std::numeric_limits<std::int64_t>::min();
   return static_cast<std::int64_t>(r);
 }
 
 std::int16_t round_to_int16(ErrorState& errors, double x) {
   if (!(x >= -32768.5 && x < 32767.5)) {
-    raise_runtime_error(errors, OVERFLOW_ERROR);
+    raise_runtime_error(errors, kErrorOverflow);
     return 0;
   }
   return static_cast<std::int16_t>(nearest_integer(x));

@@ -1,10 +1,9 @@
-// Conversions between numbers: rounding to integers (half to even), the integer part,
-// and the numeric value of a text. All are functions of their arguments; they raise
+// Conversions between numbers: rounding to integers (half to even) and the integer
+// part. All are functions of their arguments; they raise
 // their own errors whether or not an error is pending already.
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "console/runtime_error.h"
 
@@ -25,14 +24,5 @@ std::int16_t round_to_int16(ErrorState& errors, double x);
 float integer_part(float x);
 double integer_part(double x);
 long double integer_part(long double x);
-
-// The numeric value of a text, in extended precision. Blanks and tabs are skipped
-// wherever they stand. "&H", "&O" and "&B" start a hexadecimal, octal or base-2 number
-// read as a signed 64-bit integer; one of more than 64 bits raises error 6 and gives 0.
-// Otherwise the reading takes a sign, digits, a point, digits and an exponent ("E",
-// "e", "D" or "d" with a sign and digits) in that order and stops at the first
-// character that does not fit; the decimal number read is rounded to the nearest
-// extended-precision value (0 when it has no non-zero digit).
-long double parse_number_text(ErrorState& errors, const std::string& text);
 
 }  // namespace console

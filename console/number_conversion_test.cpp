@@ -8,7 +8,7 @@
 namespace console {
 namespace {
 
-constexpr std::int64_t NO_INTEGER = std::numeric_limits<std::int64_t>::min();
+constexpr std::int64_t kNoInteger = std::numeric_limits<std::int64_t>::min();
 
 TEST(RoundToInt64, RoundsToTheNearestIntegerTiesToEven) {
   static const struct {
@@ -28,7 +28,7 @@ TEST(RoundToInt64, RoundsToTheNearestIntegerTiesToEven) {
       {0x1p62L + 0.5L, 0x4000000000000000},  // a tie next to an even integer
       {0x1p62L + 1.5L, 0x4000000000000002},
       {9007199254740993.0L, 9007199254740993},  // beyond double precision, exact here
-      {-0x1p63L, NO_INTEGER},                    // the smallest 64-bit integer itself
+      {-0x1p63L, kNoInteger},                    // the smallest 64-bit integer itself
   };
   for (const auto& c : cases) {
     EXPECT_EQ(round_to_int64(c.x), c.n) << "x = " << static_cast<double>(c.x);
@@ -36,12 +36,12 @@ TEST(RoundToInt64, RoundsToTheNearestIntegerTiesToEven) {
 }
 
 TEST(RoundToInt64, GivesTheSmallestIntegerOutsideTheRange) {
-  EXPECT_EQ(round_to_int64(0x1p63L), NO_INTEGER);
-  EXPECT_EQ(round_to_int64(0x1p63L - 0.5L), NO_INTEGER);  // a tie that rounds up to 2^63
+  EXPECT_EQ(round_to_int64(0x1p63L), kNoInteger);
+  EXPECT_EQ(round_to_int64(0x1p63L - 0.5L), kNoInteger);  // a tie that rounds up to 2^63
   EXPECT_EQ(round_to_int64(0x1p63L - 1.0L), 0x7FFFFFFFFFFFFFFF);
-  EXPECT_EQ(round_to_int64(-1e30L), NO_INTEGER);
-  EXPECT_EQ(round_to_int64(std::numeric_limits<long double>::infinity()), NO_INTEGER);
-  EXPECT_EQ(round_to_int64(std::numeric_limits<long double>::quiet_NaN()), NO_INTEGER);
+  EXPECT_EQ(round_to_int64(-1e30L), kNoInteger);
+  EXPECT_EQ(round_to_int64(std::numeric_limits<long double>::infinity()), kNoInteger);
+  EXPECT_EQ(round_to_int64(std::numeric_limits<long double>::quiet_NaN()), kNoInteger);
 }
 
 TEST(RoundToInt16, RoundsTiesToEvenInsideTheRangeAndOverflowsOutside) {

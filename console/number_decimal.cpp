@@ -10,7 +10,7 @@ namespace {
 
 // More significant digits than any float's exact expansion holds (at most 112), so the
 // conversion below writes the exact value and never rounds.
-constexpr int EXACT_PRECISION = 150;
+constexpr int kExactPrecision = 150;
 
 void drop_trailing_zeros(DecimalDigits& value) {
   const auto last = value.digits.find_last_not_of('0');
@@ -46,12 +46,12 @@ DecimalDigits exact_decimal(float x) {
   DecimalDigits value;
   if (x == 0) return value;
   // glibc writes the exact binary value in the "d.ddd...e+XX" form.
-  char text[EXACT_PRECISION + 16];
-  std::snprintf(text, sizeof text, "%.*e", EXACT_PRECISION,
+  char text[kExactPrecision + 16];
+  std::snprintf(text, sizeof text, "%.*e", kExactPrecision,
                 static_cast<double>(std::fabs(x)));
   value.digits.push_back(text[0]);
-  value.digits.append(text + 2, EXACT_PRECISION);
-  value.point = std::atoi(text + 3 + EXACT_PRECISION) + 1;
+  value.digits.append(text + 2, kExactPrecision);
+  value.point = std::atoi(text + 3 + kExactPrecision) + 1;
   drop_trailing_zeros(value);
   return value;
 }

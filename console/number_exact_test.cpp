@@ -22,14 +22,14 @@ namespace {
 
 // A non-negative big integer in base 10^9, least significant limb first.
 using BigInt = std::vector<std::uint32_t>;
-constexpr std::uint32_t LIMB = 1000000000;
+constexpr std::uint32_t kLimb = 1000000000;
 
 void multiply(BigInt& n, std::uint32_t factor) {
   std::uint64_t carry = 0;
   for (auto& limb : n) {
     const std::uint64_t product = std::uint64_t{limb} * factor + carry;
-    limb = static_cast<std::uint32_t>(product % LIMB);
-    carry = product / LIMB;
+    limb = static_cast<std::uint32_t>(product % kLimb);
+    carry = product / kLimb;
   }
   if (carry != 0) n.push_back(static_cast<std::uint32_t>(carry));
 }

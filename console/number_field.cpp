@@ -9,8 +9,6 @@ namespace console {
 
 namespace {
 
-constexpr int ILLEGAL_FUNCTION_CALL = 5;
-
 struct FieldAt {
   NumberField field;
   std::size_t length = 0;  // characters of the format the field takes
@@ -69,7 +67,7 @@ int format_number_field(ErrorState& errors, const std::string& format, int posit
       at += found->length;
     }
   }
-  raise_runtime_error(errors, ILLEGAL_FUNCTION_CALL);
+  raise_runtime_error(errors, kErrorIllegalFunctionCall);
   return 0;
 }
 

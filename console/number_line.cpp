@@ -23,14 +23,14 @@ struct DecimalParts {
   std::string_view exponent;  // digits of the exponent
 };
 
-constexpr int MAX_DIGITS_WITH_POINT = 8;
-constexpr std::size_t MAX_ZEROS_AFTER_POINT = 43;
-constexpr int MAX_DIGITS_BEFORE_POINT = 39;
-constexpr long LARGEST_LEADING_SEVEN = 3402823;   // 3.402823E+38
-constexpr int SMALLEST_POSITION = -44;            // 1.401298E-45 has its first digit there
-constexpr long SMALLEST_LEADING_SEVEN = 1401298;
-constexpr std::size_t MAX_HEX_DIGITS = 16;
-constexpr std::size_t MAX_OCTAL_DIGITS = 22;
+constexpr int kMaxDigitsWithPoint = 8;
+constexpr std::size_t kMaxZerosAfterPoint = 43;
+constexpr int kMaxDigitsBeforePoint = 39;
+constexpr long kLargestLeadingSeven = 3402823;   // 3.402823E+38
+constexpr int kSmallestPosition = -44;            // 1.401298E-45 has its first digit there
+constexpr long kSmallestLeadingSeven = 1401298;
+constexpr std::size_t kMaxHexDigits = 16;
+constexpr std::size_t kMaxOctalDigits = 22;
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
@@ -150,10 +150,10 @@ bool inside_single_range(const DecimalParts& d) {
     const std::size_t at = first + k;
     leading_seven = leading_seven * 10 + (at < digits.size() ? digits[at] - '0' : 0);
   }
-  if (position > MAX_DIGITS_BEFORE_POINT) return false;
-  if (position == MAX_DIGITS_BEFORE_POINT && leading_seven > LARGEST_LEADING_SEVEN) return false;
-  if (position < SMALLEST_POSITION) return false;
-  if (position == SMALLEST_POSITION && leading_seven < SMALLEST_LEADING_SEVEN) return false;
+  if (position > kMaxDigitsBeforePoint) return false;
+  if (position == kMaxDigitsBeforePoint && leading_seven > kLargestLeadingSeven) return false;
+  if (position < kSmallestPosition) return false;
+  if (position == kSmallestPosition && leading_seven < kSmallestLeadingSeven) return false;
   return true;
 }
 
@@ -161,8 +161,8 @@ bool decimal_accepted(std::string_view text) {
   DecimalParts d;
   std::size_t used = 0;
   if (!read_decimal_shape(text, d, used)) return false;
-  if (!d.fraction.empty() && counted_digits(d) > MAX_DIGITS_WITH_POINT) return false;
-  if (leading_zeros(d.fraction) > MAX_ZEROS_AFTER_POINT) return false;
+  if (!d.fraction.empty() && counted_digits(d) > kMaxDigitsWithPoint) return false;
+  if (leading_zeros(d.fraction) > kMaxZerosAfterPoint) return false;
   return inside_single_range(d);
 }
 
@@ -190,9 +190,9 @@ bool based_accepted(std::string_view text) {
   for (char c : digits) {
     if (digit_in_base(c, base) < 0) return false;
   }
-  if (base == 16) return digits.size() <= MAX_HEX_DIGITS;
-  if (digits.size() < MAX_OCTAL_DIGITS) return true;
-  return digits.size() == MAX_OCTAL_DIGITS && (digits[0] == '0' || digits[0] == '1');
+  if (base == 16) return digits.size() <= kMaxHexDigits;
+  if (digits.size() < kMaxOctalDigits) return true;
+  return digits.size() == kMaxOctalDigits && (digits[0] == '0' || digits[0] == '1');
 }
 
 bool number_accepted(std::string_view text) {

@@ -1,18 +1,16 @@
-// The numeric value of a text (declared in number_conversion.h).
+#include "console/number_parse.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-
-#include "console/number_conversion.h"
 
 namespace console {
 
 namespace {
 
-constexpr int OVERFLOW_ERROR = 6;
-constexpr int MOST_EXPONENT_DIGITS = 18;
+constexpr int kMostExponentDigits = 18;
 // Decimal exponents beyond this give infinity or 0 in extended precision anyway.
-constexpr long long EXPONENT_CLAMP = 100000;
+constexpr long long kExponentClamp = 100000;
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
@@ -60,7 +58,7 @@ long double read_based_number(ErrorState& errors, const std::string& text, std::
     const int digit = based_digit_value(text[i], bits);
     if (digit < 0) break;
     if ((value >> (64 - bits)) != 0) {
-      raise_runtime_error(errors, OVERFLOW_ERROR);
+      raise_runtime_error(errors, kErrorOverflow);
       return 0;
     }
     value = (value << bits) | static_cast<std::uint64_t>(digit);
@@ -98,7 +96,7 @@ long long read_exponent(TextReader& reader) {
       reader.take();
       continue;
     }
-    if (significant == MOST_EXPONENT_DIGITS) break;
+    if (significant == kMostExponentDigits) break;
     reader.take();
     exponent = exponent * 10 + digit;
     ++significant;
@@ -128,8 +126,8 @@ long double nearest_extended(const DecimalReading& number) {
   if (number.digits.empty()) return 0;
   long long scale = number.scale;
   const auto size = static_cast<long long>(number.digits.size());
-  if (scale + size > EXPONENT_CLAMP) scale = EXPONENT_CLAMP;
-  if (scale + size < -EXPONENT_CLAMP) scale = -EXPONENT_CLAMP - size;
+  if (scale + size > kExponentClamp) scale = kExponentClamp;
+  if (scale + size < -kExponentClamp) scale = -kExponentClamp - size;
   const std::string text = number.digits + "e" + std::to_string(scale);
   const long double value = std::strtold(text.c_str(), nullptr);
   return number.negative ? -value : value;

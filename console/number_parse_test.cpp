@@ -1,4 +1,4 @@
-#include "console/number_conversion.h"
+#include "console/number_parse.h"
 
 #include <gtest/gtest.h>
 

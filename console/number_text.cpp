@@ -9,9 +9,9 @@ namespace console {
 
 namespace {
 
-constexpr int SIGNIFICANT_DIGITS = 7;
-constexpr int LARGEST_FIXED_EXPONENT = 6;  // below 10,000,000
-constexpr int MOST_FIXED_PLACES = 7;
+constexpr int kSignificantDigits = 7;
+constexpr int kLargestFixedExponent = 6;  // below 10,000,000
+constexpr int kMostFixedPlaces = 7;
 
 // Plain decimal notation; below 1 the text starts at the point.
 std::string fixed_form(const DecimalDigits& value) {
@@ -41,10 +41,10 @@ std::string number_to_text(float x) {
   if (std::isinf(x)) return sign + "INF";
   if (x == 0) return " 0";
   const DecimalDigits value =
-      round_decimal(exact_decimal(x), SIGNIFICANT_DIGITS, DecimalRounding::TiesToEven);
+      round_decimal(exact_decimal(x), kSignificantDigits, DecimalRounding::TiesToEven);
   const int exponent = value.point - 1;
   const int places = static_cast<int>(value.digits.size()) - value.point;
-  const bool fixed = exponent <= LARGEST_FIXED_EXPONENT && places <= MOST_FIXED_PLACES;
+  const bool fixed = exponent <= kLargestFixedExponent && places <= kMostFixedPlaces;
   return sign + (fixed ? fixed_form(value) : exponent_form(value));
 }
 

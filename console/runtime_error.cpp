@@ -1,5 +1,6 @@
 #include "console/runtime_error.h"
 
+#include <iterator>
 
 #include "console/console.h"
 
@@ -7,28 +8,14 @@ namespace console {
 
 namespace {
 
-struct ErrorTextRow {
-  int number;
-  const char* text;
-};
-
-constexpr ErrorTextRow ERROR_TEXTS[] = {
-    {2, "Syntax error"},
-    {4, "Out of DATA"},
-    {5, "Illegal function call"},
-    {6, "Overflow"},
-    {7, "Out of memory"},
-    {9, "Subscript out of range"},
-    {52, "Bad file name or number"},
-    {53, "File not found"},
-    {54, "Bad file mode"},
-    {55, "File already open"},
-    {62, "Input past end of file"},
-    {68, "Device unavailable"},
-    {70, "Permission denied"},
-    {75, "Path/File access error"},
-    {76, "Path not found"},
-};
+// Each number once: the text of a number is found by the first row that has it.
+constexpr bool numbers_increase() {
+  for (std::size_t i = 1; i < std::size(ERROR_TEXTS); ++i) {
+    if (ERROR_TEXTS[i - 1].number >= ERROR_TEXTS[i].number) return false;
+  }
+  return true;
+}
+static_assert(numbers_increase());
 
 }  // namespace
 
@@ -41,7 +28,7 @@ const char* error_text(int number) {
 
 void raise_runtime_error(ErrorState& errors, int number) {
   if (errors.pending != 0) return;
-  errors.pending = number > 0 ? number : 5;
+  errors.pending = number > 0 ? number : kErrorIllegalFunctionCall.number;
 }
 
 std::string error_box_title(int number) { return "Unhandled Error #" + std::to_string(number); }

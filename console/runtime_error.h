@@ -9,22 +9,39 @@ namespace console {
 
 struct Console;
 
-// The error numbers the console raises, as the error box shows them.
-inline constexpr int kErrorSyntax = 2;
-inline constexpr int kErrorOutOfData = 4;
-inline constexpr int kErrorIllegalFunctionCall = 5;
-inline constexpr int kErrorOverflow = 6;
-inline constexpr int kErrorOutOfMemory = 7;
-inline constexpr int kErrorSubscriptOutOfRange = 9;
-inline constexpr int kErrorBadFileNumber = 52;
-inline constexpr int kErrorFileNotFound = 53;
-inline constexpr int kErrorBadFileMode = 54;
-inline constexpr int kErrorFileAlreadyOpen = 55;
-inline constexpr int kErrorPastEnd = 62;
-inline constexpr int kErrorDeviceUnavailable = 68;
-inline constexpr int kErrorPermissionDenied = 70;
-inline constexpr int kErrorPathFileAccess = 75;
-inline constexpr int kErrorPathNotFound = 76;
+// One runtime error as the error box shows it: its number and its text. It stands
+// for its number wherever a number is asked for (raise_runtime_error, a comparison).
+struct RuntimeError {
+  int number;
+  const char* text;
+  constexpr operator int() const { return number; }
+};
+
+// The runtime errors of the console and the program: number, name and text.
+inline constexpr RuntimeError kErrorSyntax{2, "Syntax error"};
+inline constexpr RuntimeError kErrorOutOfData{4, "Out of DATA"};
+inline constexpr RuntimeError kErrorIllegalFunctionCall{5, "Illegal function call"};
+inline constexpr RuntimeError kErrorOverflow{6, "Overflow"};
+inline constexpr RuntimeError kErrorOutOfMemory{7, "Out of memory"};
+inline constexpr RuntimeError kErrorSubscriptOutOfRange{9, "Subscript out of range"};
+inline constexpr RuntimeError kErrorBadFileNumber{52, "Bad file name or number"};
+inline constexpr RuntimeError kErrorFileNotFound{53, "File not found"};
+inline constexpr RuntimeError kErrorBadFileMode{54, "Bad file mode"};
+inline constexpr RuntimeError kErrorFileAlreadyOpen{55, "File already open"};
+inline constexpr RuntimeError kErrorPastEnd{62, "Input past end of file"};
+inline constexpr RuntimeError kErrorDeviceUnavailable{68, "Device unavailable"};
+inline constexpr RuntimeError kErrorPermissionDenied{70, "Permission denied"};
+inline constexpr RuntimeError kErrorPathFileAccess{75, "Path/File access error"};
+inline constexpr RuntimeError kErrorPathNotFound{76, "Path not found"};
+
+// Every runtime error above, in the order of their numbers, for the text of a number.
+inline constexpr RuntimeError ERROR_TEXTS[] = {
+    kErrorSyntax, kErrorOutOfData, kErrorIllegalFunctionCall, kErrorOverflow,
+    kErrorOutOfMemory, kErrorSubscriptOutOfRange, kErrorBadFileNumber,
+    kErrorFileNotFound, kErrorBadFileMode, kErrorFileAlreadyOpen, kErrorPastEnd,
+    kErrorDeviceUnavailable, kErrorPermissionDenied, kErrorPathFileAccess,
+    kErrorPathNotFound,
+};
 
 // The error raised in the current step (0 = none) and the place number of the step.
 struct ErrorState {
@@ -40,7 +57,8 @@ struct ProgramHalt {};
 const char* error_text(int number);
 
 // Records `number` as the pending error unless one is pending already (the first
-// error of a step is the one reported); 0 or a negative number records 5.
+// error of a step is the one reported); 0 or a negative number records error 5,
+// an illegal function call.
 void raise_runtime_error(ErrorState& errors, int number);
 inline bool error_pending(const ErrorState& errors) { return errors.pending != 0; }
 

@@ -101,14 +101,14 @@ std::uint32_t make_argb_colour(long red, long green, long blue) {
 
 void set_palette_entry(Console& console, long entry, std::uint32_t colour) {
   if (error_pending(console.errors)) return;
-  if (entry < 0 || entry > 255) return raise_runtime_error(console.errors, 5);
+  if (entry < 0 || entry > 255) return raise_runtime_error(console.errors, kErrorIllegalFunctionCall);
   console.page.set_palette_colour(static_cast<int>(entry), colour);
 }
 
 void set_text_colours(Console& console, long foreground, long background) {
   if (error_pending(console.errors)) return;
   if (foreground < 0 || foreground > 31 || background < 0 || background > 15) {
-    return raise_runtime_error(console.errors, 5);
+    return raise_runtime_error(console.errors, kErrorIllegalFunctionCall);
   }
   console.page.foreground = static_cast<int>(foreground);
   console.page.background = static_cast<int>(background % 8);
@@ -127,7 +127,7 @@ void move_cursor(Console& console, long row, long column) {
   if (error_pending(console.errors)) return;
   const TextPage& page = console.page;
   const bool row_ok = row >= page.scroll_top && (row <= page.scroll_bottom || row == kPageRows);
-  if (!row_ok || column < 1 || column > kPageColumns) return raise_runtime_error(console.errors, 5);
+  if (!row_ok || column < 1 || column > kPageColumns) return raise_runtime_error(console.errors, kErrorIllegalFunctionCall);
   console.page.set_cursor(static_cast<int>(row), static_cast<int>(column));
   console.page.pending_wrap = false;
 }
@@ -190,7 +190,7 @@ void print_screen_item(Console& console, const std::string& item) {
 std::string column_skip_blanks(Console& console, long long n, bool numbered_output) {
   if (error_pending(console.errors)) return {};
   if (n < -32768 || n > 32767) {
-    raise_runtime_error(console.errors, 7);
+    raise_runtime_error(console.errors, kErrorOutOfMemory);
     return {};
   }
   if (n < 0) n = 0;
@@ -204,7 +204,7 @@ std::string column_skip_blanks(Console& console, long long n, bool numbered_outp
 void set_scroll_area(Console& console, long top, long bottom) {
   if (error_pending(console.errors)) return;
   if (top < 1 || bottom < top || top > kPageRows || bottom > kPageRows) {
-    return raise_runtime_error(console.errors, 5);
+    return raise_runtime_error(console.errors, kErrorIllegalFunctionCall);
   }
   TextPage& page = console.page;
   page.scroll_top = static_cast<int>(top);

@@ -1,11 +1,11 @@
 #include "profile/code_digit.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "console/number_conversion.h"
+#include "console/number_parse.h"
 
 namespace profile {
 
@@ -26,30 +26,29 @@ constexpr CodeLetter CODE_DIGIT_VALUES[] = {
 
 struct ShipCodeLetter {
   char letter;
-  std::vector<float> ships::Program::*values;
+  std::vector<float> program::Program::*values;
 };
 
 // The letters whose value each ship record holds for itself.
 constexpr ShipCodeLetter SHIP_CODE_LETTERS[] = {
-    {'X', &ships::Program::ship_code_x},
-    {'Y', &ships::Program::ship_code_y},
-    {'Z', &ships::Program::ship_code_z},
+    {'X', &program::Program::ship_code_x},
+    {'Y', &program::Program::ship_code_y},
+    {'Z', &program::Program::ship_code_z},
 };
 
 // The character of every whole value from 0 to 33, for the designed ship.
 constexpr char CODE_DIGIT_CHARS[] = "0123456789ABCDEFGHJKLMNPQRSTUVWXYZ";
-constexpr int HIGHEST_CODE_VALUE = static_cast<int>(sizeof CODE_DIGIT_CHARS) - 2;
+constexpr int kHighestCodeValue = static_cast<int>(sizeof CODE_DIGIT_CHARS) - 2;
 
 // The value a ship record holds for X, Y or Z; 0 when the current ship has no record.
-float ship_code_value(const ships::Program& p, const std::vector<float>& values) {
-  const std::int64_t index = console::round_to_int64(p.ship_index);
-  if (index < 0 || static_cast<std::size_t>(index) >= values.size()) return 0.0f;
-  return values[static_cast<std::size_t>(index)];
+float ship_code_value(const program::Program& p, const std::vector<float>& values) {
+  const std::size_t record = program::current_record(p);
+  return record < values.size() ? values[record] : 0.0f;
 }
 
 }  // namespace
 
-void decode_code_char(ships::Program& p) {
+void decode_code_char(program::Program& p) {
   p.code_value = 0.0f;
   if (p.code_char == "0") return;
   console::ErrorState ignored;  // a single character has no number that could fail
@@ -71,12 +70,12 @@ void decode_code_char(ships::Program& p) {
   }
 }
 
-void encode_code_char(ships::Program& p, console::ErrorState& errors) {
+void encode_code_char(program::Program& p, console::ErrorState& errors) {
   const int value = console::round_to_int16(errors, p.code_value);
   p.code_value = static_cast<float>(value);
   int index = value;
   if (index < 0) index = 0;
-  if (index > HIGHEST_CODE_VALUE) index = HIGHEST_CODE_VALUE;
+  if (index > kHighestCodeValue) index = kHighestCodeValue;
   p.code_char = std::string(1, CODE_DIGIT_CHARS[index]);
 }
 

@@ -9,19 +9,19 @@
 #pragma once
 
 #include "console/runtime_error.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace profile {
 
 // Sets `code_value` to the value of `code_char`. X, Y and Z read the record whose
 // index is `ship_index` rounded half to even; an index outside the ship arrays gives
 // 0. Never fails.
-void decode_code_char(ships::Program& p);
+void decode_code_char(program::Program& p);
 
 // Rounds `code_value` half to even into the 16-bit range and stores it back, then
 // sets `code_char` to its character: "0" for 0 and below, "X", "Y" and "Z" for 31, 32
 // and 33 and above, as the designed ship decodes them. Outside -32768.5 <= value <
 // 32767.5: error 6, `code_value` 0 and `code_char` "0".
-void encode_code_char(ships::Program& p, console::ErrorState& errors);
+void encode_code_char(program::Program& p, console::ErrorState& errors);
 
 }  // namespace profile

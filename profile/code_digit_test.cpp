@@ -4,26 +4,21 @@
 
 #include <string>
 
+#include "program/ship_record_test_support.h"
+
 namespace profile {
 namespace {
 
 // A program with ship arrays of 1001 records: record 0 is the designed ship with its
 // 31, 32 and 33; record 7 has its own X, Y and Z; the others hold 0.
-ships::Program program_with_ships() {
-  ships::Program p;
-  p.ship_code_x.assign(1001, 0.0f);
-  p.ship_code_y.assign(1001, 0.0f);
-  p.ship_code_z.assign(1001, 0.0f);
-  p.ship_code_x[0] = 31;
-  p.ship_code_y[0] = 32;
-  p.ship_code_z[0] = 33;
-  p.ship_code_x[7] = 4;
-  p.ship_code_y[7] = 5;
-  p.ship_code_z[7] = 6;
+program::Program program_with_ships() {
+  program::Program p = program::program_with_ship_arrays();
+  program::put_ship(p, 0, {.code_x = 31, .code_y = 32, .code_z = 33});
+  program::put_ship(p, 7, {.code_x = 4, .code_y = 5, .code_z = 6});
   return p;
 }
 
-float decoded(ships::Program& p, const std::string& character) {
+float decoded(program::Program& p, const std::string& character) {
   p.code_char = character;
   p.code_value = -99;  // whatever an earlier call left
   decode_code_char(p);
@@ -41,7 +36,7 @@ TEST(CodeDigit, FixedCharactersDecodeAlikeOnEveryShip) {
       {"I", 0}, {"O", 0}, {"a", 0}, {"w", 0}, {"x", 0}, {"-", 0}, {" ", 0}, {"", 0},
       {".", 0}, {"&", 0}, {"+", 0}, {"\xdb", 0},
   };
-  ships::Program p = program_with_ships();
+  program::Program p = program_with_ships();
   for (float index : {0.0f, 3.0f, 7.0f}) {
     p.ship_index = index;
     for (const auto& c : cases) {
@@ -64,7 +59,7 @@ TEST(CodeDigit, XYZAreTheShipsOwnValues) {
       {1001, 0, 0, 0},  // no such record
       {-1, 0, 0, 0},
   };
-  ships::Program p = program_with_ships();
+  program::Program p = program_with_ships();
   for (const auto& c : cases) {
     p.ship_index = c.ship_index;
     EXPECT_EQ(decoded(p, "X"), c.x) << c.ship_index;
@@ -85,7 +80,7 @@ TEST(CodeDigit, EncodingRoundsHalfToEvenAndPicksTheCharacter) {
       {30, "W", 30},     {31, "X", 31},      {32, "Y", 32},    {33, "Z", 33},
       {250, "Z", 250},   {32767.4f, "Z", 32767}, {-32768.5f, "0", -32768},
   };
-  ships::Program p = program_with_ships();
+  program::Program p = program_with_ships();
   for (const auto& c : cases) {
     console::ErrorState errors;
     p.code_value = c.value;
@@ -97,7 +92,7 @@ TEST(CodeDigit, EncodingRoundsHalfToEvenAndPicksTheCharacter) {
 }
 
 TEST(CodeDigit, EncodingOutsideSixteenBitsIsAnOverflow) {
-  ships::Program p = program_with_ships();
+  program::Program p = program_with_ships();
   for (float value : {40000.0f, 32767.5f, -32768.6f, -1e9f}) {
     console::ErrorState errors;
     p.code_char = "W";
@@ -110,7 +105,7 @@ TEST(CodeDigit, EncodingOutsideSixteenBitsIsAnOverflow) {
 }
 
 TEST(CodeDigit, DecodingAnEncodingGivesTheValueBack) {
-  ships::Program p = program_with_ships();
+  program::Program p = program_with_ships();
   console::ErrorState errors;
   p.ship_index = 0;
   for (int value = 0; value <= 33; ++value) {

@@ -11,33 +11,38 @@
 
 #include <string>
 
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace profile {
 
 namespace position {
-constexpr int HULL_SIZE = 4, CONFIGURATION = 5, JDRIVE = 6, MDRIVE = 7, PPLANT = 8,
-              COMPUTER = 9, CREW_DIGITS = 10, ARMOR = 12, SAC = 13, MES = 14, NUD = 15,
-              BLG = 16, REP = 17, LASER = 19, ENERGY = 20, PARTICLE = 21, MESON = 22,
-              MISSILE = 23;
+constexpr int kHullSize = 4, kConfiguration = 5, kJDrive = 6, kMDrive = 7, kPPlant = 8,
+              kComputer = 9, kCrewDigits = 10, kArmor = 12, kSac = 13, kMes = 14, kNud = 15,
+              kBlg = 16, kRep = 17, kLaser = 19, kEnergy = 20, kParticle = 21, kMeson = 22,
+              kMissile = 23;
 }  // namespace position
 
 // Character `position` of the current ship's profile: exactly one character, or the
 // empty text when the profile is shorter or the ship has no record.
-std::string profile_char(const ships::Program& p, int position);
+std::string profile_char(const program::Program& p, int position);
 
 // Character `column` of the current ship's battery line, in the same way.
-std::string battery_char_at(const ships::Program& p, int column);
+std::string battery_char_at(const program::Program& p, int column);
 
 // The class code: the first two characters of the profile, unchanged.
-std::string profile_class_code(const ships::Program& p);
+std::string profile_class_code(const program::Program& p);
 
 // Puts the character into `code_char`, decodes it and gives `code_value`.
-float decode_char(ships::Program& p, const std::string& character);
+float decode_char(program::Program& p, const std::string& character);
 
 // The decoded value of a profile position or a battery column, for the values that
 // keep no character of their own.
-float decode_profile_position(ships::Program& p, int position);
-float decode_battery_column(ships::Program& p, int column);
+float decode_profile_position(program::Program& p, int position);
+float decode_battery_column(program::Program& p, int column);
+
+// The SaC battery count: puts the character of battery column 13 into `battery_char`
+// and decodes it, where up to two batteries count as one (a blank, "1" and "2" all
+// give 1).
+float decode_sac_batteries(program::Program& p);
 
 }  // namespace profile

@@ -5,14 +5,14 @@
 
 namespace ships {
 
-std::string encode_digit(Program& p, console::Console& c, float value, int place) {
+std::string encode_digit(program::Program& p, console::Console& c, float value, int place) {
   p.code_value = value;
   profile::encode_code_char(p, c.errors);
   console::statement_event_check(c, place);
   return p.code_char;
 }
 
-std::string encode_battery_digit(Program& p, console::Console& c, float value, int place) {
+std::string encode_battery_digit(program::Program& p, console::Console& c, float value, int place) {
   const std::string digit = encode_digit(p, c, value, place);
   return digit == "0" ? " " : digit;
 }

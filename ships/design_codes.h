@@ -8,17 +8,17 @@
 #include <string>
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace ships {
 
 // The code digit of `value` (rounded half to even): "0" for 0 and below, "Z" for 33
 // and above. Through `code_value` and `code_char`.
-std::string encode_digit(Program& p, console::Console& c, float value, int place);
+std::string encode_digit(program::Program& p, console::Console& c, float value, int place);
 
 // The same for a battery count, with a blank in place of "0": a battery line shows
 // no digit for a system without batteries.
-std::string encode_battery_digit(Program& p, console::Console& c, float value, int place);
+std::string encode_battery_digit(program::Program& p, console::Console& c, float value, int place);
 
 // One step of a rating table: an amount that passes `threshold` gives `rating`.
 struct RatingStep {

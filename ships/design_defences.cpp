@@ -2,17 +2,20 @@
 
 #include "console/files.h"
 #include "console/number_conversion.h"
+#include "console/number_parse.h"
 #include "ships/design_codes.h"
 #include "ships/design_file.h"
-#include "ships/design_places.h"
+#include "ships/ship_places.h"
 
 namespace ships {
+
+using program::Program;
 
 namespace {
 
 // Place numbers of the steps, for the error box.
 enum DefenceStep {
-  kMesPair = design_place::DEFENCES,
+  kMesPair = place::kDesignDefences,
   kNudPair,
   kBelowScreenTl,
   kMesTest,
@@ -44,10 +47,10 @@ enum DefenceStep {
   kCloseDesignFile,
   kDefenceStepsEnd,
 };
-static_assert(kDefenceStepsEnd <= design_place::PROFILE);
+static_assert(kDefenceStepsEnd <= place::kDesignProfile);
 
 // Below this effective TL a ship has neither MES nor NuD.
-constexpr float SCREENS_TL = 12;
+constexpr float kScreensTl = 12;
 
 struct MesShare {
   float tl_effective;
@@ -67,8 +70,8 @@ struct NudRow {
 constexpr NudRow NUD_TL_TABLE[] = {{12, 1, 10}, {13, 3, 30}, {14, 6, 60}, {15, 9, 90}};
 
 constexpr RatingStep REP_FACTOR_STEPS[] = {{10, 4}, {11, 6}, {12, 7}, {13, 8}, {14, 9}};
-constexpr float REP_BASE_FACTOR = 2;
-constexpr float REP_PER_BATTERY = 10;
+constexpr float kRepBaseFactor = 2;
+constexpr float kRepPerBattery = 10;
 
 struct CrewDigitsStep {
   float crew_above;
@@ -77,7 +80,7 @@ struct CrewDigitsStep {
 
 constexpr CrewDigitsStep CREW_DIGITS_STEPS[] = {{0, "1"}, {9, "2"}, {99, "3"}, {999, "4"}};
 
-constexpr double EP_PER_TON_AND_SHARE = 0.01;
+constexpr double kEpPerTonAndShare = 0.01;
 
 // A negative MES value means no MES; any other (0 and a text without a number among
 // them) costs the EP of the TL's share.
@@ -95,7 +98,7 @@ void derive_mes_code(Program& p, console::Console& c) {
   console::statement_event_check(c, kMesFactor);
   p.digit_text = encode_digit(p, c, p.design_mes_factor, kMesCode);
   const float per_share = p.current_tons * p.design_ep_rate;
-  p.design_mes_ep = static_cast<float>(static_cast<double>(per_share) * EP_PER_TON_AND_SHARE);
+  p.design_mes_ep = static_cast<float>(static_cast<double>(per_share) * kEpPerTonAndShare);
   p.design_ep_left = p.design_ep_left - p.design_mes_ep;
   console::statement_event_check(c, kMesEp);
 }
@@ -132,7 +135,7 @@ void read_crew(Program& p, console::Console& c) {
 void derive_screen_codes(Program& p, console::Console& c) {
   read_text_pair(p, c, p.digit_text, kMesPair);
   read_text_pair(p, c, p.design_nud_code, kNudPair);
-  if (p.tl_effective < SCREENS_TL) {
+  if (p.tl_effective < kScreensTl) {
     p.digit_text = "0";
     p.design_nud_code = "0";
     p.design_blg_code = "0";
@@ -152,9 +155,9 @@ void derive_rep_codes(Program& p, console::Console& c) {
   console::statement_event_check(c, kRepReset);
   read_number_pair(p, c, p.design_rep_count, kRepPair);
   if (p.design_rep_count == 0) return;
-  p.design_rep_factor = rating_above(REP_BASE_FACTOR, p.tl_effective, REP_FACTOR_STEPS);
+  p.design_rep_factor = rating_above(kRepBaseFactor, p.tl_effective, REP_FACTOR_STEPS);
   console::statement_event_check(c, kRepFactor);
-  p.design_rep_batt = console::round_to_int16(c.errors, p.design_rep_count / REP_PER_BATTERY);
+  p.design_rep_batt = console::round_to_int16(c.errors, p.design_rep_count / kRepPerBattery);
   console::statement_event_check(c, kRepBatteries);
   p.design_rep_code = encode_digit(p, c, p.design_rep_factor, kRepCode);
   p.design_rep_batt_code = encode_battery_digit(p, c, p.design_rep_batt, kRepBatteryCode);
@@ -168,7 +171,7 @@ void read_design_tail(Program& p, console::Console& c) {
   read_number_pair(p, c, p.ship_troops[0], kTroopsPair);
   read_number_pair(p, c, p.ship_l_berths[0], kLowBerthsPair);
   read_number_pair(p, c, p.file_discard[0], kDiscardPair);
-  console::close_file(c, DESIGN_FILE_NUMBER);
+  console::close_file(c, kDesignFileNumber);
   console::statement_event_check(c, kCloseDesignFile);
 }
 

@@ -7,18 +7,18 @@
 #include <string>
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace ships {
 
 // Pairs 39 and 40: MES and NuD, which need an effective TL of 12; BlG is always "0".
-void derive_screen_codes(Program& p, console::Console& c);
+void derive_screen_codes(program::Program& p, console::Console& c);
 
 // Pair 41: the REP count; its factor comes from the effective TL, one battery for ten.
-void derive_rep_codes(Program& p, console::Console& c);
+void derive_rep_codes(program::Program& p, console::Console& c);
 
 // Pairs 42 to 48 and the crew digit; closes file 1.
-void read_design_tail(Program& p, console::Console& c);
+void read_design_tail(program::Program& p, console::Console& c);
 
 // The EP share of the MES at an effective TL of 12 or more.
 float mes_ep_share(float tl_effective);

@@ -1,19 +1,23 @@
 #include "ships/design_drives.h"
 
+#include "console/cp437.h"
 #include "console/number_conversion.h"
+#include "console/number_parse.h"
 #include "console/number_text.h"
 #include "console/screen.h"
 #include "ships/design_codes.h"
 #include "ships/design_file.h"
-#include "ships/design_places.h"
+#include "ships/ship_places.h"
 
 namespace ships {
+
+using program::Program;
 
 namespace {
 
 // Place numbers of the steps, for the error box.
 enum DriveStep {
-  kConfigPair = design_place::DRIVES,
+  kConfigPair = place::kDesignDrives,
   kArmorPair,
   kArmorCode,
   kJdrivePair,
@@ -43,7 +47,7 @@ enum DriveStep {
   kComputerRow,
   kDriveStepsEnd,
 };
-static_assert(kDriveStepsEnd <= design_place::WEAPONS);
+static_assert(kDriveStepsEnd <= place::kDesignWeapons);
 
 struct PplantLetter {
   char letter;
@@ -73,9 +77,9 @@ constexpr FileComputerModel FILE_COMPUTER_MODELS[] = {
 };
 
 // What the codes X, Y and Z stand for in the designed ship.
-constexpr float DESIGN_CODE_X = 31, DESIGN_CODE_Y = 32, DESIGN_CODE_Z = 33;
+constexpr float kDesignCodeX = 31, kDesignCodeY = 32, kDesignCodeZ = 33;
 
-constexpr double EP_PER_TON_AND_RATING = 0.01;
+constexpr double kEpPerTonAndRating = 0.01;
 
 void read_drive(Program& p, console::Console& c, float& rating, std::string& code, int pair_place) {
   read_number_pair(p, c, rating, pair_place);
@@ -84,22 +88,22 @@ void read_drive(Program& p, console::Console& c, float& rating, std::string& cod
 
 void read_pplant_letter(Program& p, console::Console& c) {
   read_text_pair(p, c, p.pplant_code, kPplantPair);
-  p.pplant_code = upper_cased_text(p.pplant_code);
+  p.pplant_code = console::upper_cased(p.pplant_code);
   console::statement_event_check(c, kPplantUpperCase);
   if (const float* value = pplant_letter_value(p.pplant_code)) p.design_pplant_letter_value = *value;
   console::statement_event_check(c, kPplantLetter);
 }
 
 void set_design_code_values(Program& p, console::Console& c) {
-  p.ship_code_x[0] = DESIGN_CODE_X;
-  p.ship_code_y[0] = DESIGN_CODE_Y;
-  p.ship_code_z[0] = DESIGN_CODE_Z;
+  p.ship_code_x[0] = kDesignCodeX;
+  p.ship_code_y[0] = kDesignCodeY;
+  p.ship_code_z[0] = kDesignCodeZ;
   console::statement_event_check(c, kShipCodes);
 }
 
 // The budget: tons x 0.01 x rating, in double precision.
 void set_ep_budget(Program& p, console::Console& c) {
-  const double per_rating = static_cast<double>(p.current_tons) * EP_PER_TON_AND_RATING;
+  const double per_rating = static_cast<double>(p.current_tons) * kEpPerTonAndRating;
   p.design_ep_left = static_cast<float>(per_rating * static_cast<double>(p.design_pplant_rating));
   p.design_ep_total = p.design_ep_left;
   console::statement_event_check(c, kEpBudget);
@@ -122,7 +126,7 @@ void derive_pplant_code(Program& p, console::Console& c) {
 
 void read_computer_values(Program& p, console::Console& c) {
   read_text_pair(p, c, p.computer_text, kComputerPair);
-  p.computer_text = upper_cased_text(p.computer_text);
+  p.computer_text = console::upper_cased(p.computer_text);
   console::statement_event_check(c, kComputerUpperCase);
   read_number_pair(p, c, p.computer_count, kComputerCountPair);
   if (p.computer_count == 0) p.computer_count = 1;

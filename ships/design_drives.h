@@ -6,17 +6,17 @@
 #include <string>
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace ships {
 
 // Pairs 7 to 11: configuration, armor, J-Drive, M-Drive and P-Plant; sets the codes
 // X, Y and Z of record 0 to 31, 32 and 33, and the EP budget.
-void derive_drive_codes(Program& p, console::Console& c);
+void derive_drive_codes(program::Program& p, console::Console& c);
 
 // Pairs 12 to 14: computer code, count and bonus; takes the computers' EP, prints the
 // computer row and leaves the profile character in `computer_text`.
-void derive_computer_code(Program& p, console::Console& c);
+void derive_computer_code(program::Program& p, console::Console& c);
 
 // The power plant rating that a P-Plant letter's value gives at a file TL, before it
 // is rounded: the value itself from TL 15 on, divided by 2 below TL 15, by 3 below

@@ -11,21 +11,18 @@
 #include <string>
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace ships {
 
 // The number under which the design file, and after it the export file, are open.
-inline constexpr long DESIGN_FILE_NUMBER = 1;
+inline constexpr long kDesignFileNumber = 1;
 
 // One pair: the caption into `file_caption`, then the value as it stands in the file.
-void read_text_pair(Program& p, console::Console& c, std::string& value, int place);
+void read_text_pair(program::Program& p, console::Console& c, std::string& value, int place);
 
 // One pair whose value is a number, stored in single precision; a value that does not
 // begin like a number reads as 0.
-void read_number_pair(Program& p, console::Console& c, float& value, int place);
-
-// The text with the letters a to z made capitals; every other byte stays.
-std::string upper_cased_text(std::string text);
+void read_number_pair(program::Program& p, console::Console& c, float& value, int place);
 
 }  // namespace ships

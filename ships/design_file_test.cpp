@@ -100,12 +100,5 @@ TEST_F(DesignFileTest, NumberTooLargeForSinglePrecisionGivesOverflowAndZero) {
   EXPECT_EQ(host.boxes()[0].title, "Unhandled Error #6");
 }
 
-TEST(UpperCasedText, OnlyTheLettersAToZChange) {
-  EXPECT_EQ(upper_cased_text("5f"), "5F");
-  EXPECT_EQ(upper_cased_text("b"), "B");
-  EXPECT_EQ(upper_cased_text("aZz-9 \x81"), "AZZ-9 \x81");
-  EXPECT_EQ(upper_cased_text(""), "");
-}
-
 }  // namespace
 }  // namespace ships

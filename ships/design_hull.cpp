@@ -3,15 +3,17 @@
 #include "console/files.h"
 #include "console/screen.h"
 #include "ships/design_file.h"
-#include "ships/design_places.h"
+#include "ships/ship_places.h"
 
 namespace ships {
+
+using program::Program;
 
 namespace {
 
 // Place numbers of the steps, for the error box.
 enum HeaderStep {
-  kFileName = design_place::HEADER,
+  kFileName = place::kDesignHeader,
   kOpenFile,
   kFlagPair,
   kCloseWithoutShip,
@@ -30,7 +32,7 @@ enum HeaderStep {
   kHullSize,
   kHeaderStepsEnd,
 };
-static_assert(kHeaderStepsEnd <= design_place::DRIVES);
+static_assert(kHeaderStepsEnd <= place::kDesignDrives);
 
 struct HullSizeLimit {
   float tons_below;
@@ -47,26 +49,26 @@ constexpr HullSizeLimit HULL_SIZE_LIMITS[] = {
     {200000, 'R'},  {300000, 'S'},  {400000, 'T'},  {500000, 'U'},  {700000, 'V'},
     {900000, 'W'},  {1000000, 'X'},
 };
-constexpr char LARGEST_HULL_CODE = 'Y';
+constexpr char kLargestHullCode = 'Y';
 
-constexpr std::size_t CLASS_CODE_LENGTH = 2;
+constexpr std::size_t kClassCodeLength = 2;
 
 // Pair 1: the flag. Anything but "Y" closes the file again.
 bool read_flag(Program& p, console::Console& c) {
   p.ship_file_name = "SHIP.DAT";
   console::statement_event_check(c, kFileName);
-  console::open_file(c, p.ship_file_name, console::FileMode::Input, DESIGN_FILE_NUMBER);
+  console::open_file(c, p.ship_file_name, console::FileMode::Input, kDesignFileNumber);
   console::statement_event_check(c, kOpenFile);
   read_text_pair(p, c, p.file_flag, kFlagPair);
   if (p.file_flag == "Y") return true;
-  console::close_file(c, DESIGN_FILE_NUMBER);
+  console::close_file(c, kDesignFileNumber);
   console::statement_event_check(c, kCloseWithoutShip);
   return false;
 }
 
 void read_class_type_and_tl(Program& p, console::Console& c) {
   read_text_pair(p, c, p.design_class_code, kClassPair);
-  if (p.design_class_code.size() > CLASS_CODE_LENGTH) p.design_class_code.resize(CLASS_CODE_LENGTH);
+  if (p.design_class_code.size() > kClassCodeLength) p.design_class_code.resize(kClassCodeLength);
   console::statement_event_check(c, kClassCut);
   read_text_pair(p, c, p.ship_type[0], kTypePair);
   read_number_pair(p, c, p.ship_tl[0], kTlPair);
@@ -113,7 +115,7 @@ std::string hull_size_code_for(float tons) {
   for (const HullSizeLimit& limit : HULL_SIZE_LIMITS) {
     if (tons < limit.tons_below) return std::string(1, limit.code);
   }
-  return std::string(1, LARGEST_HULL_CODE);
+  return std::string(1, kLargestHullCode);
 }
 
 }  // namespace ships

@@ -6,17 +6,17 @@
 #include <string>
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace ships {
 
 // Opens SHIP.DAT as file 1 and reads pairs 1 to 6. False, with file 1 closed, when
 // the first value is not exactly "Y" (also when the file could not be opened: the
 // error boxes have been shown then); the screen is left as it was.
-bool read_design_header(Program& p, console::Console& c);
+bool read_design_header(program::Program& p, console::Console& c);
 
 // `hull_size_code` from `current_tons`.
-void derive_hull_size_code(Program& p, console::Console& c);
+void derive_hull_size_code(program::Program& p, console::Console& c);
 
 // The hull size code of a tonnage: the code of the first limit the tonnage is below,
 // "Y" from 1,000,000 tons on.

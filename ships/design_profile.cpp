@@ -3,23 +3,25 @@
 #include <span>
 
 #include "console/number_conversion.h"
+#include "ships/ship_places.h"
 #include "ships/design_result.h"
-#include "ships/design_places.h"
 
 namespace ships {
+
+using program::Program;
 
 namespace {
 
 // Place numbers of the steps, for the error box.
 enum ProfileStep {
-  kAgility = design_place::PROFILE,
+  kAgility = place::kDesignProfile,
   kProfile,
   kBatteryLine,
   kAgilityAtLeastZero,
   kRecordAgilityAndEp,
   kProfileStepsEnd,
 };
-static_assert(kProfileStepsEnd <= design_place::RESULT);
+static_assert(kProfileStepsEnd <= place::kDesignResult);
 
 // One piece of a designed line: a text the design left, or a fixed text.
 struct LinePiece {
@@ -66,7 +68,7 @@ constexpr LinePiece DESIGNED_BATTERY_LINE[] = {
     {&Program::design_missile_batt_code, ""},
 };
 
-constexpr double TONNAGE_PERCENT = 0.01;
+constexpr double kTonnagePercent = 0.01;
 
 std::string joined(const Program& p, std::span<const LinePiece> pieces) {
   std::string line;
@@ -93,7 +95,7 @@ void build_design_strings(Program& p, console::Console& c) {
 
 float design_agility_for(float ep_left, float tons) {
   if (tons == 0) return 0;
-  const double per_percent = static_cast<double>(tons) * TONNAGE_PERCENT;
+  const double per_percent = static_cast<double>(tons) * kTonnagePercent;
   return static_cast<float>(console::integer_part(static_cast<double>(ep_left) / per_percent));
 }
 

@@ -2,19 +2,21 @@
 
 #include <string>
 
-#include "card/compute_stats.h"
-#include "card/stats_lines.h"
 #include "console/number_text.h"
 #include "console/screen.h"
-#include "ships/design_places.h"
+#include "ships/ship_places.h"
+#include "stats/compute_stats.h"
+#include "stats/stats_lines.h"
 
 namespace ships {
+
+using program::Program;
 
 namespace {
 
 // Place numbers of the steps, for the error box.
 enum ResultStep {
-  kEmptyRowBeforeProfile = design_place::RESULT,
+  kEmptyRowBeforeProfile = place::kDesignResult,
   kProfileRow,
   kBatteryRow,
   kEmptyRowBeforeEp,
@@ -32,7 +34,7 @@ enum ResultStep {
   kLastStatsValueLine = kStatsValueLines + 2,
   kResultStepsEnd,
 };
-static_assert(kResultStepsEnd <= design_place::EXPORT);
+static_assert(kResultStepsEnd <= place::kExport);
 
 void print_number_item(console::Console& c, float x) { console::print_screen_item(c, console::number_to_text(x) + " "); }
 
@@ -55,15 +57,15 @@ void print_ep_row(Program& p, console::Console& c) {
 
 void print_stats_lines(Program& p, console::Console& c) {
   print_line(c, "", kEmptyLineBeforeStats);
-  print_line(c, card::STATS_HEADING, kStatsTitle);
+  print_line(c, stats::kStatsHeading, kStatsTitle);
   print_line(c, "", kEmptyLineAfterTitle);
-  console::print_to_screen(c, card::stats_line_text(c.errors, p, card::StatsLine::Class), false);
+  console::print_to_screen(c, stats::stats_line_text(c.errors, p, stats::StatsLine::Class), false);
   console::statement_event_check(c, kStatsClassField);
   print_line(c, p.stats_class_text, kStatsClassTextWritten);
   print_line(c, "", kEmptyLineBeforeValues);
   int place = kStatsValueLines;
-  for (card::StatsLine line : {card::StatsLine::Beam, card::StatsLine::Missile, card::StatsLine::Screens}) {
-    console::print_to_screen(c, card::stats_line_text(c.errors, p, line), true);
+  for (stats::StatsLine line : {stats::StatsLine::Beam, stats::StatsLine::Missile, stats::StatsLine::Screens}) {
+    console::print_to_screen(c, stats::stats_line_text(c.errors, p, line), true);
     console::statement_event_check(c, place++);
   }
 }
@@ -83,9 +85,9 @@ void print_design_rows(Program& p, console::Console& c) {
 void show_design_stats(Program& p, console::Console& c) {
   p.ship_count = 0;
   console::statement_event_check(c, kStatsRecord);
-  card::compute_stats(p, c);
+  stats::compute_stats(p, c);
   console::statement_event_check(c, kStats);
-  card::choose_stats_class_text(p);
+  stats::choose_stats_class_text(p);
   console::statement_event_check(c, kStatsClassText);
   print_stats_lines(p, c);
 }

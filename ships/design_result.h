@@ -6,17 +6,17 @@
 #pragma once
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace ships {
 
 // Rows 4 to 8: empty, the profile, the battery line, empty, and the EP row with the
 // agility as computed (negative included).
-void print_design_rows(Program& p, console::Console& c);
+void print_design_rows(program::Program& p, console::Console& c);
 
 // The counter values of record 0 (compute_stats) and their lines: an empty line, the
 // title, the class with its text, and BEAM, MISSILE and SREENS.
-void show_design_stats(Program& p, console::Console& c);
+void show_design_stats(program::Program& p, console::Console& c);
 
 // The EP left in percent of the budget (single precision, the division first); 0 for
 // a budget of 0.

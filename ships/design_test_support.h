@@ -4,18 +4,16 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "console/files.h"
-#include "console/scripted_host.h"
 #include "console/screen.h"
-#include "ships/program.h"
-#include "ships/ship_arrays.h"
+#include "console/scripted_host.h"
+#include "console/working_folder_test_support.h"
+#include "program/program.h"
+#include "program/ship_record_test_support.h"
 
 namespace ships {
 
@@ -27,28 +25,11 @@ class DesignBench : public ::testing::Test {
   }
 
   // Every value 0 or empty again, with the ship arrays of 1001 entries.
-  void fresh_program() {
-    p = Program{};
-    p.ship_count = 1000;
-    create_ship_arrays(p);
-  }
-  void SetUp() override {
-    char pattern[] = "/tmp/design_test_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder = pattern;
-    previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder);
-  }
-  void TearDown() override {
-    console::close_all_files(c);
-    std::filesystem::current_path(previous);
-    std::filesystem::remove_all(folder);
-  }
+  void fresh_program() { p = program::program_with_ship_arrays(); }
+  void TearDown() override { console::close_all_files(c); }
 
   // Writes SHIP.DAT with the bytes given.
-  void write_design_file(const std::string& bytes) {
-    std::ofstream(folder / "SHIP.DAT", std::ios::binary) << bytes;
-  }
+  void write_design_file(const std::string& bytes) { folder.write("SHIP.DAT", bytes); }
 
   // Writes the values as pairs, one pair a line with a caption of its own, and opens
   // the file as file 1.
@@ -60,19 +41,16 @@ class DesignBench : public ::testing::Test {
   }
 
   // The bytes of a file in the folder.
-  std::string file_bytes(const std::string& name) {
-    std::ifstream in(folder / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string file_bytes(const std::string& name) { return folder.read(name); }
 
   std::string row(int r) {
     return console::page_text_row(c.page, r);
   }
 
+  console::WorkingFolder folder;  // the working folder while the test runs
   console::ScriptedHost host;
   console::Console c{host};
-  Program p;
-  std::filesystem::path folder, previous;
+  program::Program p;
 };
 
 }  // namespace ships

@@ -5,15 +5,17 @@
 #include "console/number_conversion.h"
 #include "ships/design_codes.h"
 #include "ships/design_file.h"
-#include "ships/design_places.h"
+#include "ships/ship_places.h"
 
 namespace ships {
+
+using program::Program;
 
 namespace {
 
 // Place numbers of the steps, for the error box.
 enum WeaponStep {
-  kWeaponPairs = design_place::WEAPONS,
+  kWeaponPairs = place::kDesignWeapons,
   kLastWeaponPair = kWeaponPairs + 5,
   kLaserReset,
   kLaserCount,
@@ -53,7 +55,7 @@ enum WeaponStep {
   kMissileBatteryCode,
   kWeaponStepsEnd,
 };
-static_assert(kWeaponStepsEnd <= design_place::DEFENCES);
+static_assert(kWeaponStepsEnd <= place::kDesignDefences);
 
 constexpr float Program::*WEAPON_PAIRS[] = {
     &Program::file_wpn_1, &Program::file_wpn_2, &Program::file_wpn_3,
@@ -79,6 +81,34 @@ constexpr float LASER_TL_BONUS[] = {12};
 constexpr float SAC_TL_BONUS[] = {7, 9};
 constexpr float PARTICLE_TL_BONUS[] = {12};
 constexpr float MISSILE_TL_BONUS[] = {12};
+
+// A kind whose factor comes from its amount by steps and a TL bonus, and whose
+// batteries come from the amount: one battery, or from more than `batteries_above`
+// on one battery for every `per_battery`. Its three steps, in this order, have the
+// place numbers from `first_place` on: the factor, the batteries, the TL bonus.
+struct AmountRatedKind {
+  float Program::*amount;
+  std::span<const RatingStep> factor_steps;
+  float batteries_above, per_battery;
+  std::span<const float> tl_bonus;
+  float Program::*factor;
+  float Program::*batteries;
+  int first_place;
+};
+
+enum AmountRatedKindRow { kLasers, kSandCasters, kParticleWeapons };
+
+constexpr AmountRatedKind AMOUNT_RATED_KINDS[] = {
+    {&Program::design_laser_count, LASER_FACTOR_STEPS, 30, 30, LASER_TL_BONUS, &Program::design_laser_factor,
+     &Program::laser_batt, kLaserFactor},
+    {&Program::file_wpn_6, SAC_FACTOR_STEPS, 30, 30, SAC_TL_BONUS, &Program::design_sac_factor,
+     &Program::design_sac_batt, kSacFactor},
+    {&Program::design_particle_sum, PARTICLE_FACTOR_STEPS, 13, 14, PARTICLE_TL_BONUS,
+     &Program::design_particle_factor, &Program::particle_batt, kParticleFactor},
+};
+static_assert(AMOUNT_RATED_KINDS[kLasers].first_place == kLaserFactor &&
+              AMOUNT_RATED_KINDS[kSandCasters].first_place == kSacFactor &&
+              AMOUNT_RATED_KINDS[kParticleWeapons].first_place == kParticleFactor);
 
 // A kind whose factor comes from the effective TL alone, with one battery per weapon.
 struct TlRatedKind {
@@ -117,7 +147,7 @@ constexpr WeightedValue MISSILE_WEIGHTS[] = {
     {&Program::file_num_10, 12}, {&Program::file_num_11, 24}, {&Program::file_num_13, 24},
     {&Program::file_num_16, 24},
 };
-constexpr float MISSILE_SCALE = 2.5f;
+constexpr float kMissileScale = 2.5f;
 
 // The EP of the particle weapons per unit of each value.
 constexpr WeightedValue PARTICLE_EP_WEIGHTS[] = {
@@ -147,22 +177,16 @@ void fit_tl_rated_kind(Program& p, console::Console& c, const TlRatedKind& kind,
   battery_code = encode_battery_digit(p, c, count, kind.first_place + 4);
 }
 
-void size_lasers(Program& p, console::Console& c) {
-  p.design_laser_factor = rating_above(1, p.design_laser_count, LASER_FACTOR_STEPS);
-  console::statement_event_check(c, kLaserFactor);
-  p.laser_batt = battery_count(c.errors, p.design_laser_count, 30, 30);
-  console::statement_event_check(c, kLaserBatteries);
-  p.design_laser_factor = p.design_laser_factor + thresholds_passed(p.tl_effective, LASER_TL_BONUS);
-  console::statement_event_check(c, kLaserTlBonus);
-}
-
-void size_sand_casters(Program& p, console::Console& c) {
-  p.design_sac_factor = rating_above(1, p.file_wpn_6, SAC_FACTOR_STEPS);
-  console::statement_event_check(c, kSacFactor);
-  p.design_sac_batt = battery_count(c.errors, p.file_wpn_6, 30, 30);
-  console::statement_event_check(c, kSacBatteries);
-  p.design_sac_factor = p.design_sac_factor + thresholds_passed(p.tl_effective, SAC_TL_BONUS);
-  console::statement_event_check(c, kSacTlBonus);
+// The factor and the batteries of a kind rated by its amount.
+void size_amount_rated_kind(Program& p, console::Console& c, AmountRatedKindRow row) {
+  const AmountRatedKind& kind = AMOUNT_RATED_KINDS[row];
+  const float amount = p.*kind.amount;
+  p.*kind.factor = rating_above(1, amount, kind.factor_steps);
+  console::statement_event_check(c, kind.first_place);
+  p.*kind.batteries = battery_count(c.errors, amount, kind.batteries_above, kind.per_battery);
+  console::statement_event_check(c, kind.first_place + 1);
+  p.*kind.factor = p.*kind.factor + thresholds_passed(p.tl_effective, kind.tl_bonus);
+  console::statement_event_check(c, kind.first_place + 2);
 }
 
 // The particle sum: 0.75 x the first value in double precision, the products with 10
@@ -171,15 +195,6 @@ float particle_sum(const Program& p) {
   const double sum = static_cast<double>(p.file_wpn_3) * 0.75 + static_cast<double>(p.file_num_1) +
                      static_cast<double>(p.file_num_6 * 10.0f) + static_cast<double>(p.file_num_12 * 20.0f);
   return static_cast<float>(sum);
-}
-
-void size_particle_weapons(Program& p, console::Console& c) {
-  p.design_particle_factor = rating_above(1, p.design_particle_sum, PARTICLE_FACTOR_STEPS);
-  console::statement_event_check(c, kParticleFactor);
-  p.particle_batt = battery_count(c.errors, p.design_particle_sum, 13, 14);
-  console::statement_event_check(c, kParticleBatteries);
-  p.design_particle_factor = p.design_particle_factor + thresholds_passed(p.tl_effective, PARTICLE_TL_BONUS);
-  console::statement_event_check(c, kParticleTlBonus);
 }
 
 }  // namespace
@@ -210,7 +225,7 @@ void derive_laser_codes(Program& p, console::Console& c) {
   console::statement_event_check(c, kLaserCount);
   p.design_ep_left = p.design_ep_left - p.design_laser_count;
   console::statement_event_check(c, kLaserEp);
-  if (p.design_laser_count != 0) size_lasers(p, c);
+  if (p.design_laser_count != 0) size_amount_rated_kind(p, c, kLasers);
   p.design_laser_code = encode_digit(p, c, p.design_laser_factor, kLaserCode);
   p.design_laser_batt_code = encode_battery_digit(p, c, p.laser_batt, kLaserBatteryCode);
 }
@@ -220,7 +235,7 @@ void derive_sac_codes(Program& p, console::Console& c) {
   p.design_sac_factor = 0;
   p.design_sac_batt = 0;
   console::statement_event_check(c, kSacReset);
-  if (p.file_wpn_6 != 0) size_sand_casters(p, c);
+  if (p.file_wpn_6 != 0) size_amount_rated_kind(p, c, kSandCasters);
   p.design_sac_code = encode_digit(p, c, p.design_sac_factor, kSacCode);
   p.design_sac_batt_code = encode_battery_digit(p, c, p.design_sac_batt, kSacBatteryCode);
 }
@@ -258,7 +273,7 @@ void derive_particle_codes(Program& p, console::Console& c) {
     console::statement_event_check(c, kParticleNone);
     return;
   }
-  size_particle_weapons(p, c);
+  size_amount_rated_kind(p, c, kParticleWeapons);
   p.design_particle_code = encode_digit(p, c, p.design_particle_factor, kParticleCode);
   p.design_particle_batt_code = encode_battery_digit(p, c, p.particle_batt, kParticleBatteryCode);
 }
@@ -277,7 +292,7 @@ void derive_meson_codes(Program& p, console::Console& c) {
 
 // Missiles take no EP, and a ship without missiles still gets factor 1.
 void derive_missile_codes(Program& p, console::Console& c) {
-  p.missile_value = weighted_sum(p, MISSILE_WEIGHTS) * MISSILE_SCALE;
+  p.missile_value = weighted_sum(p, MISSILE_WEIGHTS) * kMissileScale;
   console::statement_event_check(c, kMissileValue);
   p.design_missile_factor = rating_at_least(1, p.missile_value, MISSILE_FACTOR_STEPS);
   console::statement_event_check(c, kMissileFactor);

@@ -8,24 +8,24 @@
 #pragma once
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace ships {
 
 // All six kinds, reading their 24 pairs: the steps below in order.
-void design_weapons(Program& p, console::Console& c);
+void design_weapons(program::Program& p, console::Console& c);
 
 // Pairs 15 to 20 into file_wpn_1 to file_wpn_6, then the lasers and the sand casters.
-void derive_laser_sac_codes(Program& p, console::Console& c);
-void derive_laser_codes(Program& p, console::Console& c);
-void derive_sac_codes(Program& p, console::Console& c);
+void derive_laser_sac_codes(program::Program& p, console::Console& c);
+void derive_laser_codes(program::Program& p, console::Console& c);
+void derive_sac_codes(program::Program& p, console::Console& c);
 
 // Pairs 21 to 38 into file_num_1 to file_num_18.
-void read_file_numbers(Program& p, console::Console& c);
+void read_file_numbers(program::Program& p, console::Console& c);
 
-void derive_energy_codes(Program& p, console::Console& c);
-void derive_particle_codes(Program& p, console::Console& c);
-void derive_meson_codes(Program& p, console::Console& c);
-void derive_missile_codes(Program& p, console::Console& c);
+void derive_energy_codes(program::Program& p, console::Console& c);
+void derive_particle_codes(program::Program& p, console::Console& c);
+void derive_meson_codes(program::Program& p, console::Console& c);
+void derive_missile_codes(program::Program& p, console::Console& c);
 
 }  // namespace ships

@@ -10,7 +10,7 @@
 
 namespace ships {
 
-DesignOutcome design_ship_from_file(Program& p, console::Console& c) {
+DesignOutcome design_ship_from_file(program::Program& p, console::Console& c) {
   if (!read_design_header(p, c)) return DesignOutcome::NoShip;
   derive_hull_size_code(p, c);
   derive_drive_codes(p, c);

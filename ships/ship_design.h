@@ -2,7 +2,7 @@
 #pragma once
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace ships {
 
@@ -10,6 +10,6 @@ enum class DesignOutcome { NoShip, Designed };
 
 // Designs the ship of SHIP.DAT into record 0, shows the result and writes the export
 // file; NoShip when the file cannot be read or its first value is not "Y".
-DesignOutcome design_ship_from_file(Program& p, console::Console& c);
+DesignOutcome design_ship_from_file(program::Program& p, console::Console& c);
 
 }  // namespace ships

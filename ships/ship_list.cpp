@@ -7,7 +7,7 @@ namespace ships {
 // crew, TL, passengers, low berths, cargo, fuel, EP, agility, troops, and the values
 // of the code digits X, Y and Z. Texts are quoted, numbers are not. The sentinel name
 // "XXX" ends the list; the two records after it repeat the last two ships.
-const std::string SHIP_LIST =
+const std::string kShipList =
     // Small craft below 100 tons.
     R"("Ossic Mote","Remote Survey Drone","DR-02022A0-000000-00000-1",0,8,)"
         R"("                       ",00,12,0,0,0,1,0,2,0,0,0,0,)"

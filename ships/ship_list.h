@@ -16,6 +16,6 @@
 namespace ships {
 
 // The built-in list of ship records.
-extern const std::string SHIP_LIST;
+extern const std::string kShipList;
 
 }  // namespace ships

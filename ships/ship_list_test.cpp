@@ -122,7 +122,7 @@ struct ParsedList {
 const ParsedList& parsed() {
   static const ParsedList list = [] {
     ParsedList p;
-    p.items = split_items(SHIP_LIST, p.problem);
+    p.items = split_items(kShipList, p.problem);
     for (std::size_t first = 0; first + kFields <= std::min(p.items.size(), kSentinelItem);
          first += kFields) {
       p.ships.push_back(make_ship(p.items, first));
@@ -215,9 +215,9 @@ char crew_digit_for(double crew) {
 TEST(ShipListText, IsOneLineOfQuotedTextsAndPlainNumbersEndedByAComma) {
   const ParsedList& p = parsed();
   ASSERT_EQ(p.problem, "");
-  EXPECT_EQ(SHIP_LIST.find_first_of("\r\n"), std::string::npos) << "the list holds a line end";
-  ASSERT_FALSE(SHIP_LIST.empty());
-  EXPECT_EQ(SHIP_LIST.back(), ',');
+  EXPECT_EQ(kShipList.find_first_of("\r\n"), std::string::npos) << "the list holds a line end";
+  ASSERT_FALSE(kShipList.empty());
+  EXPECT_EQ(kShipList.back(), ',');
   ASSERT_EQ(p.items.size(), 2629u);
 
   for (std::size_t i = 0; i < p.items.size(); ++i) {

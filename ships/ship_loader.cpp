@@ -4,18 +4,18 @@
 #include "console/number_text.h"
 #include "console/runtime_error.h"
 #include "console/screen.h"
+#include "ships/ship_places.h"
+#include "ships/species_prefixes.h"
 
 namespace ships {
 
-const SpeciesPrefix SPECIES_PREFIXES[5] = {
-    {"Ixa", "IXA-"}, {"Qor", "QOR-"}, {"Kyv", "KYV-"}, {"Jev", "JEV-"}, {"YTT", "YTT-"},
-};
+using program::Program;
 
 namespace {
 
 // Place numbers of the loader's steps, for the error box.
 enum LoadStep {
-  kEchoNumber = 101,
+  kEchoNumber = place::kListLoader,
   kReadName,
   kEchoName,
   kSentinel,
@@ -25,7 +25,9 @@ enum LoadStep {
   kReadBatteriesCrewTl,
   kReadCargoAndCrewValues,
   kReadCodeValues,
+  kLoadStepsEnd,
 };
+static_assert(kLoadStepsEnd <= place::kListLoaderEnd);
 
 // One read step of several items: once an item fails, the rest of the step is skipped
 // and their fields keep what they held.
@@ -84,18 +86,10 @@ void read_record_fields(Program& p, console::Console& c, const std::string& list
 
 }  // namespace
 
-std::string tagged_name(const std::string& name, const std::string& type) {
-  std::string result = name;
-  for (const auto& species : SPECIES_PREFIXES) {
-    if (type.compare(0, 3, species.prefix) == 0 && type.size() >= 3) result = species.tag + result;
-  }
-  return result;
-}
-
 void load_ship_list(Program& p, console::Console& c, const std::string& list) {
   const float bound = p.ship_count;
   for (p.ship_index = 1; p.ship_index <= bound; p.ship_index += 1) {
-    const auto i = static_cast<std::size_t>(p.ship_index);
+    const std::size_t i = program::current_record(p);
     echo_record_number(p, c);
     ReadStep(p, c, list).text(p.ship_name[i]);
     console::statement_event_check(c, kReadName);

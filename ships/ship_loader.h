@@ -5,23 +5,12 @@
 #include <string>
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace ships {
 
-// The species tags: a ship whose type begins with the prefix gets the tag in front of
-// its name.
-struct SpeciesPrefix {
-  const char* prefix;
-  const char* tag;
-};
-extern const SpeciesPrefix SPECIES_PREFIXES[5];
-
-// The name with the tag of its type's species prefix in front (unchanged when none).
-std::string tagged_name(const std::string& name, const std::string& type);
-
 // Reads records 1 and up from the list text until the sentinel "XXX" (or up to
 // ship_count records); ship_count becomes the number of records read.
-void load_ship_list(Program& p, console::Console& c, const std::string& list_text);
+void load_ship_list(program::Program& p, console::Console& c, const std::string& list_text);
 
 }  // namespace ships

@@ -2,41 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include "console/scripted_host.h"
 #include "console/screen.h"
-#include "ships/ship_arrays.h"
+#include "console/scripted_host.h"
+#include "program/ship_record_test_support.h"
 #include "ships/ship_list.h"
 
 namespace ships {
 namespace {
 
-TEST(TaggedName, SpeciesPrefixesAreCaseSensitiveAndNeedThreeCharacters) {
-  struct Case {
-    const char* type;
-    const char* expected;
-  } cases[] = {
-      {"Ixa raider", "IXA-Wisp"}, {"Qor", "QOR-Wisp"},     {"Kyv hauler", "KYV-Wisp"},
-      {"Jev courier", "JEV-Wisp"}, {"YTT frigate", "YTT-Wisp"}, {"qor raider", "Wisp"},
-      {"QOR raider", "Wisp"},      {"Ytt frigate", "Wisp"},   {"Qo", "Wisp"},
-      {"", "Wisp"},                {"Trader", "Wisp"},
-  };
-  for (const auto& k : cases) EXPECT_EQ(tagged_name("Wisp", k.type), k.expected) << k.type;
-}
-
 class ShipLoaderTest : public ::testing::Test {
  protected:
-  ShipLoaderTest() {
-    host.attach(c);
-    p.ship_count = 1000;
-    create_ship_arrays(p);
-  }
+  ShipLoaderTest() { host.attach(c); }
   std::string row(int r) {
     return console::page_text_row(c.page, r);
   }
 
   console::ScriptedHost host;
   console::Console c{host};
-  Program p;
+  program::Program p = program::program_with_ship_arrays();
 };
 
 TEST_F(ShipLoaderTest, RecordsEchoAndTags) {
@@ -68,7 +51,7 @@ TEST_F(ShipLoaderTest, RecordsEchoAndTags) {
 }
 
 TEST_F(ShipLoaderTest, BuiltInListLoads144ShipsAndEchoes145Lines) {
-  load_ship_list(p, c, SHIP_LIST);
+  load_ship_list(p, c, kShipList);
   EXPECT_FALSE(console::error_pending(c.errors));
   EXPECT_TRUE(host.boxes().empty());
   EXPECT_EQ(p.ship_count, 144);

@@ -8,15 +8,17 @@
 #include "console/files.h"
 #include "console/number_conversion.h"
 #include "console/number_text.h"
-#include "ships/design_places.h"
+#include "ships/ship_places.h"
 
 namespace ships {
+
+using program::Program;
 
 namespace {
 
 // Place numbers of the steps, for the error box.
 enum ExportStep {
-  kExportName = design_place::EXPORT,
+  kExportName = place::kExport,
   kExportChannel,
   kOpenExport,
   kNameLine,
@@ -26,7 +28,7 @@ enum ExportStep {
   kCloseExport,
   kExportStepsEnd,
 };
-static_assert(kExportStepsEnd <= design_place::END);
+static_assert(kExportStepsEnd <= place::kEnd);
 
 // One item of an export line: a text field, or a number field written as its number
 // text and one blank.
@@ -70,10 +72,10 @@ constexpr ExportLine EXPORT_LINES[] = {
     {NUMBERS_LINE, kNumbersLine},
 };
 
-constexpr char LINE_START[] = " ";
+constexpr char kLineStart[] = " ";
 
 void write_item(Program& p, console::Console& c, std::size_t record, const ExportItem& item, bool line_end) {
-  const long file = static_cast<long>(console::round_to_int64(p.output_channel));
+  const long file = program::output_file_number(p);
   if (item.text != nullptr) {
     console::print_to_file(c, file, (p.*item.text).at(record), false, item.next_zone, line_end);
   } else {
@@ -85,8 +87,7 @@ void write_item(Program& p, console::Console& c, std::size_t record, const Expor
 // One write statement: the blank that begins the line, then the items, the last one
 // with the line end.
 void write_line(Program& p, console::Console& c, std::size_t record, const ExportLine& line) {
-  console::print_to_file(c, static_cast<long>(console::round_to_int64(p.output_channel)), LINE_START, false,
-                         false, false);
+  console::print_to_file(c, program::output_file_number(p), kLineStart, false, false, false);
   for (std::size_t i = 0; i < line.items.size(); ++i) {
     write_item(p, c, record, line.items[i], i + 1 == line.items.size());
   }

@@ -7,13 +7,13 @@
 #pragma once
 
 #include "console/console.h"
-#include "ships/program.h"
+#include "program/program.h"
 
 namespace ships {
 
 // Writes the export of the record at `ship_count` (0 after a design) through file 1
 // and closes it; `output_channel` is 1 afterwards. A file that cannot be created
 // shows its error box, and then one box for each line.
-void write_text_export(Program& p, console::Console& c);
+void write_text_export(program::Program& p, console::Console& c);
 
 }  // namespace ships

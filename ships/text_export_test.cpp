@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "program/ship_record_test_support.h"
 #include "ships/design_test_support.h"
 
 namespace ships {
@@ -12,19 +13,23 @@ class TextExportTest : public DesignBench {
   void SetUp() override {
     DesignBench::SetUp();
     p.ship_count = 0;
-    p.ship_name[0] = "Gull";
-    p.ship_type[0] = "Courier";
-    p.ship_profile[0] = "GC-1111110-000000-00001";
-    p.ship_batteries[0] = "                      1";
-    p.ship_tons[0] = 100;
-    p.ship_crew[0] = 2;
-    p.ship_tl[0] = 9;
-    p.ship_passengers[0] = 4;
-    p.ship_cargo[0] = 20;
-    p.ship_fuel[0] = 30;
-    p.ship_ep[0] = 40;
-    p.ship_agility[0] = 1;
-    p.ship_code_x[0] = 31;
+    program::put_ship(p, 0,
+                      {.name = "Gull",
+                       .type = "Courier",
+                       .profile = "GC-1111110-000000-00001",
+                       .aux_value = 0,
+                       .tons = 100,
+                       .batteries = "                      1",
+                       .crew = 2,
+                       .tl = 9,
+                       .passengers = 4,
+                       .l_berths = 0,
+                       .cargo = 20,
+                       .fuel = 30,
+                       .ep = 40,
+                       .agility = 1,
+                       .troops = 0,
+                       .code_x = 31});
   }
 };
 
@@ -61,7 +66,7 @@ TEST_F(TextExportTest, TypeStartsInTheNextCommaZone) {
 }
 
 TEST_F(TextExportTest, NegativeAndLargeNumbersAndAnOldFileReplaced) {
-  std::ofstream(folder / "Gull.txt", std::ios::binary) << std::string(500, 'x');
+  folder.write("Gull.txt", std::string(500, 'x'));
   p.ship_fuel[0] = -30;
   p.ship_tons[0] = 1e7f;
   p.ship_aux_value[0] = 0.5f;
