@@ -62,7 +62,7 @@ std::string next_key(console::Console& c) {
     std::string key = console::poll_key(c);
     if (!key.empty()) return key;
     if (c.flags.stop.load()) console::halt_program_thread(c);
-    c.host.nap(10);
+    console::await_key(c, console::InputWait::KeyCommand);
   }
 }
 

@@ -148,7 +148,10 @@ bool DisplayWindowState::open(int& argc, char** argv) {
 }
 
 void DisplayWindowState::finish() {
-  exit_handshake(console);
+  if (!exit_handshake(console)) {
+    std::fflush(nullptr);
+    std::_Exit(0);  // the program thread still runs: no destructors under it
+  }
   if (program && program->joinable()) program->join();
   std::exit(0);
 }

@@ -5,10 +5,6 @@
 
 namespace window {
 
-namespace {
-constexpr auto kStopCheck = std::chrono::milliseconds(16);
-}
-
 bool FreeglutHost::ask_error_box(const std::string& title, const std::string& text) {
   return ask(title, text, true);
 }
@@ -18,25 +14,25 @@ void FreeglutHost::show_fatal_box(const std::string& title, const std::string& t
 }
 
 void FreeglutHost::nap(int milliseconds) {
-  if (milliseconds <= 0) {
-    std::this_thread::yield();
-  } else {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
+bool FreeglutHost::answered_or_stopped() {
+  std::lock_guard lock(mutex_);
+  return answer_.has_value() || (flags_ && flags_->stop.load());
+}
+
+// The box sleeps on the console's wakeup, which both the answer and the stop flag
+// notify.
 bool FreeglutHost::ask(const std::string& title, const std::string& text, bool yes_no) {
-  std::unique_lock lock(mutex_);
-  request_ = BoxRequest{++last_id_, title, text, yes_no};
-  answer_.reset();
-  while (!answer_) {
-    if (flags_ && flags_->stop.load()) {
-      answer_ = !yes_no;  // No, or OK
-      break;
-    }
-    answered_.wait_for(lock, kStopCheck);
+  {
+    std::lock_guard lock(mutex_);
+    request_ = BoxRequest{++last_id_, title, text, yes_no};
+    answer_.reset();
   }
-  const bool yes = *answer_;
+  if (flags_) flags_->wakeup.wait_until([this] { return answered_or_stopped(); });
+  std::lock_guard lock(mutex_);
+  const bool yes = answer_.value_or(!yes_no);  // stopped: No, or OK
   request_.reset();
   answer_.reset();
   return yes;
@@ -54,7 +50,7 @@ void FreeglutHost::answer_box(std::uint64_t id, bool yes) {
     if (!request_ || request_->id != id || answer_) return;
     answer_ = yes;
   }
-  answered_.notify_all();
+  if (flags_) flags_->wakeup.notify();
 }
 
 }  // namespace window

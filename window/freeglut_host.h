@@ -8,7 +8,6 @@
 // reports the user's answer with `answer_box`.
 #pragma once
 
-#include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -28,9 +27,10 @@ struct BoxRequest {
 
 class FreeglutHost : public console::ConsoleHost {
  public:
-  // The flags whose stop flag answers a waiting box. REQUIRES: called before the
-  // program thread starts; `flags` outlives the host's use.
-  void attach(const console::ConsoleFlags* flags) { flags_ = flags; }
+  // The flags whose stop flag answers a waiting box, and whose wakeup the box sleeps
+  // on. REQUIRES: called before the program thread starts; `flags` outlives the
+  // host's use.
+  void attach(console::ConsoleFlags* flags) { flags_ = flags; }
 
   // Program thread.
   bool ask_error_box(const std::string& title, const std::string& text) override;
@@ -45,7 +45,9 @@ class FreeglutHost : public console::ConsoleHost {
  private:
   bool ask(const std::string& title, const std::string& text, bool yes_no);
 
-  const console::ConsoleFlags* flags_ = nullptr;
+  bool answered_or_stopped();
+
+  console::ConsoleFlags* flags_ = nullptr;
   mutable std::mutex mutex_;
   std::condition_variable answered_;
   std::optional<BoxRequest> request_;
