@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "console/frame.h"
+#include "window/frame.h"
 #include "window/e2e_harness.h"
 
 namespace {
@@ -42,9 +42,9 @@ double cpu_percent_over(pid_t pid, double seconds) {
 }
 
 void frame_cost() {
-  console::FrameRenderer renderer;
+  window::FrameRenderer renderer;
   console::PageSnapshot page;
-  console::FramePalette palette;
+  window::FramePalette palette;
   for (int i = 0; i < 16; ++i) palette[i] = console::START_PALETTE[i];
   renderer.update(page, palette, 0, 0);
   constexpr int kFrames = 2000;

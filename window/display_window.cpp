@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "console/frame.h"
+#include "window/frame.h"
 #include "window/box_view.h"
 #include "window/exit_handshake.h"
 #include "window/frame_placement.h"
@@ -54,11 +54,11 @@ class DisplayWindowState {
   void note_changed_cells();
 
   XKeyReader x_keys;
-  console::FrameRenderer renderer;
+  FrameRenderer renderer;
   std::uint64_t frame_count = 0;
   int passes = 0;
-  int width = console::kFrameWidth;
-  int height = console::kFrameHeight;
+  int width = kFrameWidth;
+  int height = kFrameHeight;
   GLuint page_texture = 0;
   GLuint box_texture = 0;
   std::optional<BoxRequest> box;
@@ -125,14 +125,14 @@ bool DisplayWindowState::open(int& argc, char** argv) {
     std::fprintf(stderr, "datacard: the display has no usable mode for the window\n");
     return false;
   }
-  glutInitWindowSize(console::kFrameWidth, console::kFrameHeight);
+  glutInitWindowSize(kFrameWidth, kFrameHeight);
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
   glutCreateWindow("Untitled");
   if (glewInit() != GLEW_OK || !GLEW_VERSION_1_2) {
     std::fprintf(stderr, "datacard: the display has no usable OpenGL for the window\n");
     return false;
   }
-  page_texture = make_texture(console::kFrameWidth, console::kFrameHeight);
+  page_texture = make_texture(kFrameWidth, kFrameHeight);
   copy_sub_buffer = find_copy_sub_buffer();
   x_keys.open(glXGetCurrentDrawable());
 
@@ -175,13 +175,13 @@ void DisplayWindowState::update_frame() {
   // The generation is read before the colours: a change in between shows as a new
   // generation on the next frame, which then redraws everything.
   const std::uint32_t generation = console.page.palette_generation();
-  const console::FramePalette palette = console::read_frame_palette(console.page);
+  const FramePalette palette = read_frame_palette(console.page);
   renderer.update(console.page.snapshot(), palette, generation, frame_count++);
   if (renderer.redrawn_cells() == 0) return;
   glBindTexture(GL_TEXTURE_2D, page_texture);
-  glPixelStorei(GL_UNPACK_ROW_LENGTH, console::kFrameWidth);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, kFrameWidth);
   for (int row = 0; row < console::kPageRows; ++row) {
-    const console::RowSpan span = renderer.redrawn()[row];
+    const RowSpan span = renderer.redrawn()[row];
     if (span.first == 0) continue;
     const int x = (span.first - 1) * 8;
     const int y = row * 16;
@@ -199,7 +199,7 @@ void DisplayWindowState::update_frame() {
 
 void DisplayWindowState::note_changed_cells() {
   for (int row = 1; row <= console::kPageRows; ++row) {
-    const console::RowSpan span = renderer.redrawn()[row - 1];
+    const RowSpan span = renderer.redrawn()[row - 1];
     if (span.first == 0) continue;
     if (dirty_last_column == 0) {
       dirty_top = dirty_bottom = row;
@@ -255,8 +255,8 @@ void DisplayWindowState::draw_page_and_box() {
   glEnable(GL_TEXTURE_2D);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
   const FramePlacement at = place_frame(width, height);
-  draw_quad(page_texture, at.left, at.top, console::kFrameWidth * at.scale,
-            console::kFrameHeight * at.scale);
+  draw_quad(page_texture, at.left, at.top, kFrameWidth * at.scale,
+            kFrameHeight * at.scale);
   if (box) {
     draw_quad(box_texture, at.left + (box_view.left - 1) * 8 * at.scale,
               at.top + (box_view.top - 1) * 16 * at.scale, box_view.columns * 8 * at.scale,

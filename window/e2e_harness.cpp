@@ -18,7 +18,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "console/font.h"
+#include "window/font.h"
 #include "console/cp437.h"
 #include "window/frame_placement.h"
 
@@ -68,7 +68,7 @@ const std::map<std::array<std::uint8_t, 16>, std::uint8_t>& glyph_patterns() {
     auto rank = [](int code) { return (code >= 32 && code < 127) ? code : code + 1000; };
     for (int code = 0; code < 256; ++code) {
       std::array<std::uint8_t, 16> rows;
-      for (int y = 0; y < 16; ++y) rows[y] = console::VGA_GLYPH_ROWS[code * 16 + y];
+      for (int y = 0; y < 16; ++y) rows[y] = window::VGA_GLYPH_ROWS[code * 16 + y];
       auto [it, added] = t.emplace(rows, static_cast<std::uint8_t>(code));
       if (!added && rank(code) < rank(it->second)) it->second = static_cast<std::uint8_t>(code);
     }
@@ -85,7 +85,7 @@ std::optional<std::uint8_t> match_glyph(const std::array<std::uint8_t, 16>& rows
     const int c = code % 256;
     bool same = true;
     for (int y = 0; y < 16 && same; ++y) {
-      if (y != 14 && console::VGA_GLYPH_ROWS[c * 16 + y] != rows[y]) same = false;
+      if (y != 14 && window::VGA_GLYPH_ROWS[c * 16 + y] != rows[y]) same = false;
     }
     if (same) return static_cast<std::uint8_t>(c);
   }

@@ -1,13 +1,15 @@
-#include "console/frame.h"
+#include "window/frame.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "console/font.h"
+#include "window/font.h"
 
-namespace console {
+namespace window {
 namespace {
+
+using namespace console;
 
 constexpr std::uint32_t kBlack = 0xFF000000;
 constexpr std::uint32_t kBlue = 0xFF0000AA;
@@ -248,4 +250,4 @@ TEST(FrameRenderer, IncrementalFramesEqualFullFramesAfterRandomChanges) {
 }
 
 }  // namespace
-}  // namespace console
+}  // namespace window

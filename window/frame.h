@@ -16,7 +16,7 @@
 
 #include "console/text_page.h"
 
-namespace console {
+namespace window {
 
 inline constexpr int kFrameWidth = 640;
 inline constexpr int kFrameHeight = 400;
@@ -26,7 +26,7 @@ inline constexpr int kCursorPixelRow = 14;
 using FramePalette = std::array<std::uint32_t, 16>;
 
 // Entries 0 to 15 of the page's palette as they are now.
-FramePalette read_frame_palette(const TextPage& page);
+FramePalette read_frame_palette(const console::TextPage& page);
 
 inline bool blink_phase(std::uint64_t frame_count) { return (frame_count & 8) != 0; }
 
@@ -37,11 +37,11 @@ void draw_glyph(std::uint32_t* pixels, int stride, int x, int y, std::uint8_t co
 
 // Draws cell `index` (row-major, 0 to 1999) of the page as the frame rules say.
 // REQUIRES: `pixels` holds 640 x 400 values.
-void draw_cell(const PageSnapshot& page, const FramePalette& palette, std::uint64_t frame_count,
+void draw_cell(const console::PageSnapshot& page, const FramePalette& palette, std::uint64_t frame_count,
                int index, std::uint32_t* pixels);
 
 // The whole frame. REQUIRES: `pixels` holds 640 x 400 values.
-void draw_frame(const PageSnapshot& page, const FramePalette& palette, std::uint64_t frame_count,
+void draw_frame(const console::PageSnapshot& page, const FramePalette& palette, std::uint64_t frame_count,
                 std::uint32_t* pixels);
 
 // The columns of one text row that the last update redrew: first..last (1-based), or
@@ -60,25 +60,25 @@ class FrameRenderer {
  public:
   FrameRenderer();
 
-  void update(const PageSnapshot& page, const FramePalette& palette,
+  void update(const console::PageSnapshot& page, const FramePalette& palette,
               std::uint32_t palette_generation, std::uint64_t frame_count);
 
   const std::vector<std::uint32_t>& pixels() const { return pixels_; }
   // The cells of each text row redrawn by the last update, rows 1 to 25 at 0 to 24.
-  const std::array<RowSpan, kPageRows>& redrawn() const { return redrawn_; }
+  const std::array<RowSpan, console::kPageRows>& redrawn() const { return redrawn_; }
   int redrawn_cells() const { return redrawn_cells_; }
 
  private:
-  void redraw(const PageSnapshot& page, const FramePalette& palette, std::uint64_t frame_count,
+  void redraw(const console::PageSnapshot& page, const FramePalette& palette, std::uint64_t frame_count,
               int index);
 
   std::vector<std::uint32_t> pixels_;
-  PageSnapshot drawn_;
+  console::PageSnapshot drawn_;
   std::uint32_t drawn_generation_ = 0;
   bool drawn_phase_ = false;
   bool drawn_once_ = false;
-  std::array<RowSpan, kPageRows> redrawn_{};
+  std::array<RowSpan, console::kPageRows> redrawn_{};
   int redrawn_cells_ = 0;
 };
 
-}  // namespace console
+}  // namespace window

@@ -1,8 +1,15 @@
-#include "console/frame.h"
+#include "window/frame.h"
 
-#include "console/font.h"
+#include "window/font.h"
 
-namespace console {
+namespace window {
+
+using console::Cell;
+using console::kPageCells;
+using console::kPageColumns;
+using console::kPageRows;
+using console::PageSnapshot;
+using console::TextPage;
 
 namespace {
 
@@ -95,4 +102,4 @@ void FrameRenderer::redraw(const PageSnapshot& page, const FramePalette& palette
   ++redrawn_cells_;
 }
 
-}  // namespace console
+}  // namespace window
