@@ -97,8 +97,8 @@ void decode_cell(const std::uint32_t* pixels, int width, int height,
   std::uint32_t colours[8 * 16];
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 8; ++x) {
-      const int wx = at.left + ((column * 8 + x) * at.scale) + at.scale / 2;
-      const int wy = at.top + ((row * 16 + y) * at.scale) + at.scale / 2;
+      const int wx = at.left + ((column * 8 + x) * at.scale()) + at.scale() / 2;
+      const int wy = at.top + ((row * 16 + y) * at.scale()) + at.scale() / 2;
       colours[y * 8 + x] =
           (wx >= 0 && wy >= 0 && wx < width && wy < height) ? pixels[wy * width + wx] : 0;
     }
@@ -183,8 +183,9 @@ Screen decode_window_image(const std::uint32_t* pixels, int width, int height) {
   s.width = width;
   s.height = height;
   const window::FramePlacement at = window::place_frame(width, height);
-  s.scale = at.scale;
+  s.scale = at.scale();
   for (auto& line : s.lines) line.assign(80, ' ');
+  if (s.scale == 0) return s;  // scaled down: no cell can be read
   for (int r = 0; r < 25; ++r) {
     for (int c = 0; c < 80; ++c) decode_cell(pixels, width, height, at, r, c, s);
   }
@@ -381,8 +382,8 @@ void ProgramRun::click(int row, int column) {
   if (!XGetWindowAttributes(x_, window_, &a)) return;
   const window::FramePlacement at = window::place_frame(a.width, a.height);
   // The window sits at the screen's corner (find_window): its pixels are the screen's.
-  const int x = at.left + ((column - 1) * 8 + 4) * at.scale;
-  const int y = at.top + ((row - 1) * 16 + 8) * at.scale;
+  const int x = at.left + ((column - 1) * 8 + 4) * at.scale();
+  const int y = at.top + ((row - 1) * 16 + 8) * at.scale();
   XTestFakeMotionEvent(x_, DefaultScreen(x_), x, y, 0);
   XTestFakeButtonEvent(x_, 1, True, 0);
   XTestFakeButtonEvent(x_, 1, False, 0);

@@ -20,7 +20,7 @@
 #include "console/runtime_error.h"
 #include "console/screen.h"
 #include "window/exit_handshake.h"
-#include "window/freeglut_host.h"
+#include "window/window_host.h"
 
 namespace window {
 namespace {
@@ -42,13 +42,13 @@ class CountingBell : public console::DisplayBell {
 
 struct Rig {
   Rig() {
-    host.attach(&console.flags);
+    host.attach(console);
     console.attach_display(bell);
   }
   void press(const KeyEvent& e) { console::key_down_handler(e, console.keys, console.flags); }
   void type(char c) { press(KeyEvent{static_cast<std::uint8_t>(c), SpecialKey::None}); }
 
-  FreeglutHost host;
+  WindowHost host;
   CountingBell bell;
   console::Console console{host};
 };

@@ -1,0 +1,180 @@
+#include "window/renderer.h"
+
+#include <GL/freeglut.h>
+#include <GL/glx.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace window {
+
+namespace {
+
+// Nearest texels when the frame is shown larger, so pixels stay sharp; a blend of
+// texels when it is shown smaller, so thin lines do not vanish.
+GLuint make_texture(int width, int height) {
+  GLuint texture = 0;
+  glGenTextures(1, &texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width, height, 0, GL_BGRA,
+               GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
+  return texture;
+}
+
+// The Mesa call that shows a rectangle of the back buffer without swapping, or null
+// where the display does not offer it.
+void (*find_copy_sub_buffer(Display* display))(Display*, GLXDrawable, int, int, int, int) {
+  const char* extensions = display ? glXQueryExtensionsString(display, DefaultScreen(display)) : nullptr;
+  if (!extensions || !std::strstr(extensions, "GLX_MESA_copy_sub_buffer")) return nullptr;
+  return reinterpret_cast<void (*)(Display*, GLXDrawable, int, int, int, int)>(
+      glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glXCopySubBufferMESA")));
+}
+
+void draw_quad(GLuint texture, int x, int y, int w, int h) {
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glBegin(GL_QUADS);
+  glTexCoord2f(0, 0);
+  glVertex2i(x, y);
+  glTexCoord2f(1, 0);
+  glVertex2i(x + w, y);
+  glTexCoord2f(1, 1);
+  glVertex2i(x + w, y + h);
+  glTexCoord2f(0, 1);
+  glVertex2i(x, y + h);
+  glEnd();
+}
+
+}  // namespace
+
+bool Renderer::open(Display* display) {
+  if (glewInit() != GLEW_OK || !GLEW_VERSION_1_2) {
+    std::fprintf(stderr, "datacard: the display has no usable OpenGL for the window\n");
+    return false;
+  }
+  display_ = display;
+  page_texture_ = make_texture(kFrameWidth, kFrameHeight);
+  copy_sub_buffer_ = reinterpret_cast<CopySubBuffer>(find_copy_sub_buffer(display));
+  return true;
+}
+
+void Renderer::resize(int width, int height) {
+  width_ = std::max(width, 1);
+  height_ = std::max(height, 1);
+  whole_presents_ = 2;
+}
+
+void Renderer::upload(const FrameRenderer& frame) {
+  if (frame.redrawn_cells() == 0) return;
+  glBindTexture(GL_TEXTURE_2D, page_texture_);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, kFrameWidth);
+  for (int row = 0; row < console::kPageRows; ++row) {
+    const RowSpan span = frame.redrawn()[row];
+    if (span.first == 0) continue;
+    const int x = (span.first - 1) * 8;
+    const int y = row * 16;
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, x);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, y);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, (span.last - span.first + 1) * 8, 16, GL_BGRA,
+                    GL_UNSIGNED_INT_8_8_8_8_REV, frame.pixels().data());
+  }
+  glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+  glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+  note_redrawn(frame);
+}
+
+void Renderer::note_redrawn(const FrameRenderer& frame) {
+  for (int row = 1; row <= console::kPageRows; ++row) {
+    const RowSpan span = frame.redrawn()[row - 1];
+    if (span.first == 0) continue;
+    if (dirty_.last_column == 0) {
+      dirty_ = CellRectangle{row, row, span.first, span.last};
+      continue;
+    }
+    dirty_.top = std::min(dirty_.top, row);
+    dirty_.bottom = std::max(dirty_.bottom, row);
+    dirty_.first_column = std::min(dirty_.first_column, span.first);
+    dirty_.last_column = std::max(dirty_.last_column, span.last);
+  }
+}
+
+void Renderer::show_box(std::optional<BoxView> box) {
+  box_ = std::move(box);
+  if (box_) {
+    const std::vector<std::uint32_t> pixels = draw_box(*box_);
+    if (box_texture_) glDeleteTextures(1, &box_texture_);
+    box_texture_ = make_texture(box_->columns * 8, box_->rows * 16);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, box_->columns * 8, box_->rows * 16, GL_BGRA,
+                    GL_UNSIGNED_INT_8_8_8_8_REV, pixels.data());
+  }
+  whole_presents_ = std::max(whole_presents_, 1);
+}
+
+void Renderer::present() {
+  if (!present_changed_cells()) present_whole();
+  dirty_ = CellRectangle{};
+}
+
+void Renderer::draw_page_and_box() {
+  glViewport(0, 0, width_, height_);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0, width_, height_, 0, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glEnable(GL_TEXTURE_2D);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+  const FramePlacement at = place_frame(width_, height_);
+  draw_quad(page_texture_, at.left, at.top, at.width, at.height);
+  if (box_) {
+    draw_quad(box_texture_, at.left + (box_->left - 1) * 8 * at.width / kFrameWidth,
+              at.top + (box_->top - 1) * 16 * at.height / kFrameHeight,
+              box_->columns * 8 * at.width / kFrameWidth, box_->rows * 16 * at.height / kFrameHeight);
+  }
+}
+
+// Shows only the rectangle of the cells that changed, so that a waiting program does
+// not repaint the whole window at every blink. Returns false when the whole window
+// must be shown instead.
+bool Renderer::present_changed_cells() {
+  const FramePlacement at = place_frame(width_, height_);
+  const int scale = at.scale();
+  if (!copy_sub_buffer_ || whole_presents_ > 0 || dirty_.last_column == 0 || box_ || scale == 0) {
+    return false;
+  }
+  const int x = at.left + (dirty_.first_column - 1) * 8 * scale;
+  const int y = at.top + (dirty_.top - 1) * 16 * scale;
+  const int w = (dirty_.last_column - dirty_.first_column + 1) * 8 * scale;
+  const int h = (dirty_.bottom - dirty_.top + 1) * 16 * scale;
+  const int gl_y = height_ - y - h;  // OpenGL counts rows from the bottom
+  if (x < 0 || gl_y < 0 || x + w > width_ || gl_y + h > height_) return false;
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(x, gl_y, w, h);
+  draw_page_and_box();
+  glDisable(GL_SCISSOR_TEST);
+  copy_sub_buffer_(display_, glXGetCurrentDrawable(), x, gl_y, w, h);
+  return true;
+}
+
+void Renderer::present_whole() {
+  glViewport(0, 0, width_, height_);
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  draw_page_and_box();
+  glutSwapBuffers();
+  whole_presents_ = std::max(whole_presents_ - 1, 0);
+}
+
+std::optional<std::pair<int, int>> Renderer::cell_at(int x, int y) const {
+  int frame_x = 0, frame_y = 0;
+  if (!frame_pixel_at(place_frame(width_, height_), x, y, frame_x, frame_y)) return std::nullopt;
+  return std::pair{frame_y / 16 + 1, frame_x / 8 + 1};
+}
+
+}  // namespace window
