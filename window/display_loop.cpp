@@ -120,10 +120,13 @@ std::optional<std::chrono::milliseconds> DisplayLoop::sleep_limit(Clock::time_po
 }
 
 void DisplayLoop::finish(int exit_code) {
-  const bool acknowledged = exit_handshake(console_);
-  if (acknowledged && program_ && program_->joinable()) program_->join();
-  // No destructors: the program thread may still run, and the window may be gone.
-  std::fflush(nullptr);
+  // No destructors: the program thread may still run, and the window may be gone. A
+  // program thread that did not acknowledge may hold a file's lock (in a read), so
+  // nothing is flushed then: its output is unbuffered anyway.
+  if (exit_handshake(console_)) {
+    if (program_ && program_->joinable()) program_->join();
+    std::fflush(nullptr);
+  }
   std::_Exit(exit_code);
 }
 
