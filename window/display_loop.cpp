@@ -33,8 +33,7 @@ void DisplayLoop::run(std::thread& program) {
     update_box();
     update_frame(now);
     while (renderer_.wants_present()) renderer_.present();
-    platform_.sleep(bell_.fd(), sleep_limit(now));
-    if (bell_.clear()) bell_rang_ = true;
+    if (platform_.sleep(bell_.fd(), sleep_limit(now)) && bell_.clear()) bell_rang_ = true;
   }
 }
 

@@ -52,12 +52,13 @@ class Platform {
   // false.
   bool open(int& argc, char** argv, std::function<void()> lost);
 
-  // The events that have come since the last call, without waiting.
+  // The events that have come since the last call, without waiting. Reads only the
+  // connections that have something (what `sleep` saw, or what Xlib already holds).
   std::vector<WindowEvent> take_events();
 
   // Sleeps until an X event comes, `bell_fd` becomes readable or `limit` passes (no
-  // limit: until one of the others).
-  void sleep(int bell_fd, std::optional<std::chrono::milliseconds> limit);
+  // limit: until one of the others). Returns whether `bell_fd` became readable.
+  bool sleep(int bell_fd, std::optional<std::chrono::milliseconds> limit);
 
   // The window is gone (closed or destroyed): errors about it are expected and
   // silent.
@@ -76,6 +77,8 @@ class Platform {
   std::function<void()> lost_;
   bool window_gone_ = false;
   bool error_reported_ = false;
+  bool glut_readable_ = true;  // freeglut's connection has something to read (or its start)
+  bool x_readable_ = true;
 };
 
 }  // namespace window

@@ -21,7 +21,11 @@ bool XEventReader::open(unsigned long window) {
 
 int XEventReader::fd() const { return display_ ? ConnectionNumber(display_) : -1; }
 
-bool XEventReader::pending() { return display_ && XPending(display_) > 0; }
+bool XEventReader::queued() { return display_ && XEventsQueued(display_, QueuedAlready) > 0; }
+
+void XEventReader::flush() {
+  if (display_) XFlush(display_);
+}
 
 void XEventReader::read(const std::function<void(const XWindowEvent&)>& deliver) {
   if (!display_) return;

@@ -36,8 +36,10 @@ class XEventReader {
 
   // The connection's file descriptor, to sleep on (-1 when not open).
   int fd() const;
-  // Whether events wait to be read (sends what was asked of the server first).
-  bool pending();
+  // Whether Xlib holds events already read from the connection (no system call).
+  bool queued();
+  // Sends what was asked of the server.
+  void flush();
   // Delivers the events received since the last call, in order, without waiting.
   void read(const std::function<void(const XWindowEvent&)>& deliver);
 
