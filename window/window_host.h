@@ -29,7 +29,7 @@ struct BoxRequest {
 class WindowHost : public console::ConsoleHost {
  public:
   // The console whose flags the box sleeps on and whose display it rings. REQUIRES:
-  // called before the program thread starts, after the display is attached.
+  // called before the program thread starts.
   void attach(console::Console& console) { console_ = &console; }
 
   // Program thread.
