@@ -56,16 +56,6 @@ std::string upper_cased(const std::string& key) {
   return key;
 }
 
-// Waits for a key without showing anything; looks at the stop flag between polls.
-std::string next_key(console::Console& c) {
-  for (;;) {
-    std::string key = console::poll_key(c);
-    if (!key.empty()) return key;
-    if (c.flags.stop.load()) console::halt_program_thread(c);
-    console::await_key(c, console::InputWait::KeyCommand);
-  }
-}
-
 std::string document_name(const ships::Program& p) {
   const auto i = static_cast<std::size_t>(console::round_to_int64(p.ship_index));
   return p.ship_name.at(i) + ".DOC";
@@ -135,7 +125,7 @@ void choose_output(ships::Program& p, console::Console& c) {
 
 bool wait_key_command(ships::Program& p, console::Console& c) {
   for (;;) {
-    p.key_answer = upper_cased(next_key(c));
+    p.key_answer = upper_cased(console::next_key(c, console::InputWait::KeyCommand));
     console::statement_event_check(c, kKeyRead);
     console::close_file(c, 1);
     console::statement_event_check(c, kCloseForDocument);

@@ -167,12 +167,18 @@ void end_program(Console& console) {
   print_to_screen(console, "Press any key to continue", false);
   while (!poll_key(console).empty()) {
   }
-  while (poll_key(console).empty()) {
-    if (console.flags.stop.load()) halt_program_thread(console);
-    await_key(console, InputWait::EndPrompt);
-  }
+  next_key(console, InputWait::EndPrompt);
   request_exit(console);
   halt_program_thread(console);
+}
+
+std::string next_key(Console& console, InputWait what) {
+  for (;;) {
+    std::string key = poll_key(console);
+    if (!key.empty()) return key;
+    if (console.flags.stop.load()) halt_program_thread(console);
+    await_key(console, what);
+  }
 }
 
 void await_key(Console& console, InputWait what) {

@@ -16,6 +16,10 @@ std::string poll_key(Console& console);
 // return sooner; the caller polls and looks at the stop flag again).
 void await_key(Console& console, InputWait what);
 
+// Polls until a key comes, sleeping in between; halts the program thread when the stop
+// flag is set meanwhile.
+std::string next_key(Console& console, InputWait what);
+
 // The end prompt on row 25; after a key, the exit request and the halt.
 [[noreturn]] void end_program(Console& console);
 

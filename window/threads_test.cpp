@@ -67,15 +67,8 @@ bool eventually(Condition condition) {
   return true;
 }
 
-// The key command wait of the road: poll, and sleep until a key or the stop.
-std::string next_key(console::Console& c) {
-  for (;;) {
-    std::string key = console::poll_key(c);
-    if (!key.empty()) return key;
-    if (c.flags.stop.load()) console::halt_program_thread(c);
-    console::await_key(c, console::InputWait::KeyCommand);
-  }
-}
+// The key command wait of the road.
+std::string next_key(console::Console& c) { return console::next_key(c, console::InputWait::KeyCommand); }
 
 template <typename Body>
 std::thread program_thread(Body body) {
