@@ -32,7 +32,7 @@ void DisplayLoop::run(std::thread& program) {
     const Clock::time_point now = Clock::now();
     update_box();
     update_frame(now);
-    while (renderer_.wants_present()) renderer_.present();
+    while (renderer_.wants_present()) renderer_.present(frame_);
     if (platform_.sleep(bell_.fd(), sleep_limit(now)) && bell_.clear()) bell_rang_ = true;
   }
 }

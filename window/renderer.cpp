@@ -2,10 +2,10 @@
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>
+#include <X11/Xutil.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 namespace window {
@@ -27,13 +27,11 @@ GLuint make_texture(int width, int height) {
   return texture;
 }
 
-// The Mesa call that shows a rectangle of the back buffer without swapping, or null
-// where the display does not offer it.
-void (*find_copy_sub_buffer(Display* display))(Display*, GLXDrawable, int, int, int, int) {
-  const char* extensions = display ? glXQueryExtensionsString(display, DefaultScreen(display)) : nullptr;
-  if (!extensions || !std::strstr(extensions, "GLX_MESA_copy_sub_buffer")) return nullptr;
-  return reinterpret_cast<void (*)(Display*, GLXDrawable, int, int, int, int)>(
-      glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glXCopySubBufferMESA")));
+// Whether the frame's 0xAARRGGBB pixels are the window's own pixel values (the alpha
+// byte unused): a true-colour visual of 24 bits with red, green and blue bytes.
+bool plain_colour_window(const XWindowAttributes& a) {
+  return a.visual && a.visual->c_class == TrueColor && (a.depth == 24 || a.depth == 32) &&
+         a.visual->red_mask == 0xFF0000 && a.visual->green_mask == 0xFF00 && a.visual->blue_mask == 0xFF;
 }
 
 void draw_quad(GLuint texture, int x, int y, int w, int h) {
@@ -58,8 +56,16 @@ bool Renderer::open(Display* display) {
     return false;
   }
   display_ = display;
+  window_ = glXGetCurrentDrawable();
   page_texture_ = make_texture(kFrameWidth, kFrameHeight);
-  copy_sub_buffer_ = reinterpret_cast<CopySubBuffer>(find_copy_sub_buffer(display));
+  XWindowAttributes a;
+  // The image's bytes go as this machine holds them: little-endian, as the server.
+  if (XGetWindowAttributes(display_, window_, &a) && plain_colour_window(a) &&
+      ImageByteOrder(display_) == LSBFirst) {
+    visual_ = a.visual;
+    depth_ = a.depth;
+    gc_ = XCreateGC(display_, window_, 0, nullptr);
+  }
   return true;
 }
 
@@ -116,8 +122,8 @@ void Renderer::show_box(std::optional<BoxView> box) {
   whole_presents_ = std::max(whole_presents_, 1);
 }
 
-void Renderer::present() {
-  if (!present_changed_cells()) present_whole();
+void Renderer::present(const FrameRenderer& frame) {
+  if (!present_changed_cells(frame)) present_whole();
   dirty_ = CellRectangle{};
 }
 
@@ -139,26 +145,29 @@ void Renderer::draw_page_and_box() {
   }
 }
 
-// Shows only the rectangle of the cells that changed, so that a waiting program does
-// not repaint the whole window at every blink. Returns false when the whole window
-// must be shown instead.
-bool Renderer::present_changed_cells() {
+// Shows only the rectangle of the cells that changed, from the pixel frame, scaled by
+// whole factors. Returns false when the whole window must be shown instead.
+bool Renderer::present_changed_cells(const FrameRenderer& frame) {
   const FramePlacement at = place_frame(width_, height_);
   const int scale = at.scale();
-  if (!copy_sub_buffer_ || whole_presents_ > 0 || dirty_.last_column == 0 || box_ || scale == 0) {
-    return false;
+  if (!gc_ || whole_presents_ > 0 || dirty_.last_column == 0 || box_ || scale == 0) return false;
+  const int frame_x = (dirty_.first_column - 1) * 8;
+  const int frame_y = (dirty_.top - 1) * 16;
+  const int w = (dirty_.last_column - dirty_.first_column + 1) * 8;
+  const int h = (dirty_.bottom - dirty_.top + 1) * 16;
+  cells_image_.resize(static_cast<std::size_t>(w) * scale * h * scale);
+  for (int y = 0; y < h * scale; ++y) {
+    const std::uint32_t* source = frame.pixels().data() + (frame_y + y / scale) * kFrameWidth + frame_x;
+    std::uint32_t* line = cells_image_.data() + static_cast<std::size_t>(y) * w * scale;
+    for (int x = 0; x < w * scale; ++x) line[x] = source[x / scale];
   }
-  const int x = at.left + (dirty_.first_column - 1) * 8 * scale;
-  const int y = at.top + (dirty_.top - 1) * 16 * scale;
-  const int w = (dirty_.last_column - dirty_.first_column + 1) * 8 * scale;
-  const int h = (dirty_.bottom - dirty_.top + 1) * 16 * scale;
-  const int gl_y = height_ - y - h;  // OpenGL counts rows from the bottom
-  if (x < 0 || gl_y < 0 || x + w > width_ || gl_y + h > height_) return false;
-  glEnable(GL_SCISSOR_TEST);
-  glScissor(x, gl_y, w, h);
-  draw_page_and_box();
-  glDisable(GL_SCISSOR_TEST);
-  copy_sub_buffer_(display_, glXGetCurrentDrawable(), x, gl_y, w, h);
+  XImage* image = XCreateImage(display_, visual_, depth_, ZPixmap, 0, reinterpret_cast<char*>(cells_image_.data()),
+                               w * scale, h * scale, 32, 0);
+  if (!image) return false;
+  XPutImage(display_, window_, gc_, image, 0, 0, at.left + frame_x * scale, at.top + frame_y * scale,
+            w * scale, h * scale);
+  image->data = nullptr;  // the pixels belong to cells_image_
+  XDestroyImage(image);
   return true;
 }
 

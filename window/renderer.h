@@ -1,9 +1,12 @@
 // The renderer of the window: the page's pixel frame as a GL texture drawn as one
 // quad where frame_placement.h puts it, the error box as a second quad over it, and
-// the presenting of what changed. Where the display offers GLX_MESA_copy_sub_buffer
-// and the frame is shown at a whole scale, a change of a few cells (the blinking
-// cursor, a typed digit) shows only their rectangle; everything else shows the whole
-// window.
+// the presenting of what changed. While the frame is shown at a whole scale and no box
+// is up, a change of cells (the blinking cursor, a typed digit, a new line) is put
+// into the window straight from the pixel frame, as an X image of just their
+// rectangle: under a software GL renderer every GL present waits for the X server to
+// take the picture, a second wake-up at every blink. Everything else (a resize, an
+// expose, a box, a frame scaled down) shows the whole window through GL, from the
+// texture, which every change keeps up to date.
 //
 // After a resize the next two presents show the whole window: a software renderer
 // learns the window's new size only at the swap after it, so the first frame drawn
@@ -15,14 +18,16 @@
 
 #include <GL/glew.h>
 
+#include <X11/Xlib.h>
+
+#include <cstdint>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "window/box_view.h"
 #include "window/frame.h"
 #include "window/frame_placement.h"
-
-struct _XDisplay;
 
 namespace window {
 
@@ -41,7 +46,8 @@ class Renderer {
   void show_box(std::optional<BoxView> box);
 
   bool wants_present() const { return whole_presents_ > 0 || dirty_.last_column != 0; }
-  void present();
+  // REQUIRES: `frame` is the frame last uploaded.
+  void present(const FrameRenderer& frame);
 
   // The page cell (row, column) under window pixel (x, y), if the frame is there.
   std::optional<std::pair<int, int>> cell_at(int x, int y) const;
@@ -51,11 +57,16 @@ class Renderer {
     int top = 0, bottom = 0, first_column = 0, last_column = 0;  // none: last_column 0
   };
   void note_redrawn(const FrameRenderer& frame);
-  bool present_changed_cells();
+  bool present_changed_cells(const FrameRenderer& frame);
   void present_whole();
   void draw_page_and_box();
 
   _XDisplay* display_ = nullptr;
+  unsigned long window_ = 0;
+  _XGC* gc_ = nullptr;          // none: the window's visual is not plain 24-bit colour
+  Visual* visual_ = nullptr;
+  int depth_ = 0;
+  std::vector<std::uint32_t> cells_image_;  // the changed rectangle, scaled
   GLuint page_texture_ = 0;
   GLuint box_texture_ = 0;
   std::optional<BoxView> box_;
@@ -63,8 +74,6 @@ class Renderer {
   int height_ = kFrameHeight;
   int whole_presents_ = 1;
   CellRectangle dirty_;
-  using CopySubBuffer = void (*)(_XDisplay*, unsigned long, int, int, int, int);
-  CopySubBuffer copy_sub_buffer_ = nullptr;
 };
 
 }  // namespace window
