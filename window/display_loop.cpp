@@ -9,7 +9,7 @@ namespace window {
 
 namespace {
 
-// The closest two frames for page changes follow each other.
+// The least time between two frames drawn for changes of the page.
 constexpr std::chrono::milliseconds kFrameSpacing{16};
 
 }  // namespace
@@ -101,7 +101,7 @@ void DisplayLoop::update_frame(Clock::time_point now) {
   frame_.update(console_.page.snapshot(), palette, generation, phase);
   drawn_phase_ = phase;
   drawn_once_ = true;
-  renderer_.upload(frame_);
+  renderer_.take_changes(frame_);
 }
 
 std::optional<std::chrono::milliseconds> DisplayLoop::sleep_limit(Clock::time_point now) const {

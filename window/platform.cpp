@@ -142,9 +142,10 @@ std::vector<WindowEvent> Platform::take_events() {
 }
 
 bool Platform::sleep(int bell_fd, std::optional<std::chrono::milliseconds> limit) {
-  // Events Xlib has already read from the connections would not wake poll.
+  // Events Xlib has already read from the connections would not wake poll. (The
+  // second connection asks nothing of the server but in a key's handling, where its
+  // question is answered at once.)
   XFlush(display_);
-  x_events_.flush();
   if (XEventsQueued(display_, QueuedAlready) > 0 || x_events_.queued()) return false;
   pollfd fds[3] = {{ConnectionNumber(display_), POLLIN, 0}, {bell_fd, POLLIN, 0}, {x_events_.fd(), POLLIN, 0}};
   const nfds_t count = x_events_.fd() >= 0 ? 3 : 2;

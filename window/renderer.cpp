@@ -75,12 +75,29 @@ void Renderer::resize(int width, int height) {
   whole_presents_ = 2;
 }
 
-void Renderer::upload(const FrameRenderer& frame) {
-  if (frame.redrawn_cells() == 0) return;
+void Renderer::take_changes(const FrameRenderer& frame) {
+  for (int row = 1; row <= console::kPageRows; ++row) {
+    const RowSpan span = frame.redrawn()[row - 1];
+    if (span.first == 0) continue;
+    RowSpan& stale = stale_[row - 1];
+    stale.first = stale.first == 0 ? span.first : std::min(stale.first, span.first);
+    stale.last = std::max(stale.last, span.last);
+    if (dirty_.last_column == 0) {
+      dirty_ = CellRectangle{row, row, span.first, span.last};
+      continue;
+    }
+    dirty_.top = std::min(dirty_.top, row);
+    dirty_.bottom = std::max(dirty_.bottom, row);
+    dirty_.first_column = std::min(dirty_.first_column, span.first);
+    dirty_.last_column = std::max(dirty_.last_column, span.last);
+  }
+}
+
+void Renderer::upload_stale_rows(const FrameRenderer& frame) {
   glBindTexture(GL_TEXTURE_2D, page_texture_);
   glPixelStorei(GL_UNPACK_ROW_LENGTH, kFrameWidth);
   for (int row = 0; row < console::kPageRows; ++row) {
-    const RowSpan span = frame.redrawn()[row];
+    const RowSpan span = std::exchange(stale_[row], RowSpan{});
     if (span.first == 0) continue;
     const int x = (span.first - 1) * 8;
     const int y = row * 16;
@@ -92,22 +109,6 @@ void Renderer::upload(const FrameRenderer& frame) {
   glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
   glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-  note_redrawn(frame);
-}
-
-void Renderer::note_redrawn(const FrameRenderer& frame) {
-  for (int row = 1; row <= console::kPageRows; ++row) {
-    const RowSpan span = frame.redrawn()[row - 1];
-    if (span.first == 0) continue;
-    if (dirty_.last_column == 0) {
-      dirty_ = CellRectangle{row, row, span.first, span.last};
-      continue;
-    }
-    dirty_.top = std::min(dirty_.top, row);
-    dirty_.bottom = std::max(dirty_.bottom, row);
-    dirty_.first_column = std::min(dirty_.first_column, span.first);
-    dirty_.last_column = std::max(dirty_.last_column, span.last);
-  }
 }
 
 void Renderer::show_box(std::optional<BoxView> box) {
@@ -123,7 +124,7 @@ void Renderer::show_box(std::optional<BoxView> box) {
 }
 
 void Renderer::present(const FrameRenderer& frame) {
-  if (!present_changed_cells(frame)) present_whole();
+  if (!present_changed_cells(frame)) present_whole(frame);
   dirty_ = CellRectangle{};
 }
 
@@ -171,7 +172,8 @@ bool Renderer::present_changed_cells(const FrameRenderer& frame) {
   return true;
 }
 
-void Renderer::present_whole() {
+void Renderer::present_whole(const FrameRenderer& frame) {
+  upload_stale_rows(frame);
   glViewport(0, 0, width_, height_);
   glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT);

@@ -6,7 +6,7 @@
 // rectangle: under a software GL renderer every GL present waits for the X server to
 // take the picture, a second wake-up at every blink. Everything else (a resize, an
 // expose, a box, a frame scaled down) shows the whole window through GL, from the
-// texture, which every change keeps up to date.
+// texture, which takes the cells changed since it was last drawn just before.
 //
 // After a resize the next two presents show the whole window: a software renderer
 // learns the window's new size only at the swap after it, so the first frame drawn
@@ -20,6 +20,7 @@
 
 #include <X11/Xlib.h>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -40,13 +41,13 @@ class Renderer {
   void resize(int width, int height);
   void expose() { whole_presents_ = std::max(whole_presents_, 1); }
 
-  // Takes the cells the frame redrew last into the page texture.
-  void upload(const FrameRenderer& frame);
+  // Notes the cells the frame redrew last, to be shown and taken into the texture.
+  void take_changes(const FrameRenderer& frame);
   // Shows the box over the page, or takes it away.
   void show_box(std::optional<BoxView> box);
 
   bool wants_present() const { return whole_presents_ > 0 || dirty_.last_column != 0; }
-  // REQUIRES: `frame` is the frame last uploaded.
+  // REQUIRES: `frame` is the frame whose changes were taken last.
   void present(const FrameRenderer& frame);
 
   // The page cell (row, column) under window pixel (x, y), if the frame is there.
@@ -56,9 +57,9 @@ class Renderer {
   struct CellRectangle {
     int top = 0, bottom = 0, first_column = 0, last_column = 0;  // none: last_column 0
   };
-  void note_redrawn(const FrameRenderer& frame);
+  void upload_stale_rows(const FrameRenderer& frame);
   bool present_changed_cells(const FrameRenderer& frame);
-  void present_whole();
+  void present_whole(const FrameRenderer& frame);
   void draw_page_and_box();
 
   _XDisplay* display_ = nullptr;
@@ -73,7 +74,8 @@ class Renderer {
   int width_ = kFrameWidth;
   int height_ = kFrameHeight;
   int whole_presents_ = 1;
-  CellRectangle dirty_;
+  CellRectangle dirty_;                           // to show
+  std::array<RowSpan, console::kPageRows> stale_{};  // to take into the texture
 };
 
 }  // namespace window

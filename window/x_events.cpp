@@ -21,14 +21,12 @@ bool XEventReader::open(unsigned long window) {
 
 int XEventReader::fd() const { return display_ ? ConnectionNumber(display_) : -1; }
 
-bool XEventReader::queued() { return display_ && XEventsQueued(display_, QueuedAlready) > 0; }
+bool XEventReader::queued() { return display_ && asked_ && XEventsQueued(display_, QueuedAlready) > 0; }
 
-void XEventReader::flush() {
-  if (display_) XFlush(display_);
-}
 
 void XEventReader::read(const std::function<void(const XWindowEvent&)>& deliver) {
   if (!display_) return;
+  asked_ = false;
   while (XPending(display_) > 0) {
     XEvent event;
     XNextEvent(display_, &event);
@@ -49,6 +47,7 @@ bool XEventReader::held(unsigned long keysym) {
   const KeyCode code = XKeysymToKeycode(display_, keysym);
   if (code == 0) return false;
   char keys[32];
+  asked_ = true;
   XQueryKeymap(display_, keys);
   return (keys[code / 8] >> (code % 8)) & 1;
 }

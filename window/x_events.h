@@ -36,10 +36,9 @@ class XEventReader {
 
   // The connection's file descriptor, to sleep on (-1 when not open).
   int fd() const;
-  // Whether Xlib holds events already read from the connection (no system call).
+  // Whether Xlib may hold events already read from the connection: only after a
+  // question to the server (held) since the last read, which leaves none.
   bool queued();
-  // Sends what was asked of the server.
-  void flush();
   // Delivers the events received since the last call, in order, without waiting.
   void read(const std::function<void(const XWindowEvent&)>& deliver);
 
@@ -48,6 +47,7 @@ class XEventReader {
 
  private:
   _XDisplay* display_ = nullptr;
+  bool asked_ = false;  // a reply was read since the last read of the events
 };
 
 }  // namespace window
