@@ -255,9 +255,10 @@ TEST_F(DesignRoadTest, RestartAtTheOutputQuestionDesignsAgain) {
 class FolderChangingHost : public console::ScriptedHost {
  public:
   std::function<void()> at_first_wait;
-  void nap(int milliseconds) override {
+  void wait_for_input(console::InputWait what, console::Wakeup& wakeup,
+                      const std::function<bool()>& ready) override {
     if (at_first_wait) std::exchange(at_first_wait, nullptr)();
-    ScriptedHost::nap(milliseconds);
+    ScriptedHost::wait_for_input(what, wakeup, ready);
   }
 };
 

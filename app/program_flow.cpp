@@ -48,16 +48,6 @@ std::string key_as_answer(const std::string& key) {
   return key.size() == 1 ? console::upper_cased(key) : key;
 }
 
-// Waits for a key without showing anything; looks at the stop flag between polls.
-std::string next_key(console::Console& c) {
-  for (;;) {
-    std::string key = console::poll_key(c);
-    if (!key.empty()) return key;
-    if (c.flags.stop.load()) console::halt_program_thread(c);
-    c.host.nap(10);
-  }
-}
-
 std::string document_name(const program::Program& p) {
   return p.ship_name.at(program::current_record(p)) + ".DOC";
 }
@@ -120,7 +110,7 @@ void choose_output(program::Program& p, console::Console& c) {
 
 bool wait_key_command(program::Program& p, console::Console& c) {
   for (;;) {
-    p.key_answer = key_as_answer(next_key(c));
+    p.key_answer = key_as_answer(console::next_key(c, console::InputWait::KeyCommand));
     console::statement_event_check(c, kKeyRead);
     console::close_file(c, 1);
     console::statement_event_check(c, kCloseForDocument);

@@ -63,8 +63,13 @@ struct KeyEvent {
 // Ctrl with a digit, the keys that end or pause the program).
 bool keystroke_for(const KeyEvent& event, Keystroke& out);
 
+// Ctrl+Break, Ctrl+Scroll Lock and Alt+F4: the keys that end the program, also while
+// an error box is shown.
+bool is_exit_key(const KeyEvent& event);
+
 // The window thread's handler: the exit and pause keys, the end of a pause, or a
-// keystroke into the queue (dropped when the queue is full).
+// keystroke into the queue (dropped when the queue is full). Whatever it changes, it
+// wakes the program thread's waits.
 void key_down_handler(const KeyEvent& event, KeyQueue& keys, ConsoleFlags& flags);
 
 }  // namespace console

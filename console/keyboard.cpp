@@ -120,12 +120,6 @@ bool character_key(const KeyEvent& e, Keystroke& out) {
   return true;
 }
 
-bool is_exit_key(const KeyEvent& e) {
-  if (e.special == SpecialKey::Break) return true;
-  if (e.ctrl && e.special == SpecialKey::ScrollLock) return true;
-  return e.alt && e.special == SpecialKey::F4;
-}
-
 bool is_pause_key(const KeyEvent& e) {
   return e.special == SpecialKey::Pause || (e.ctrl && e.special == SpecialKey::NumLock);
 }
@@ -138,26 +132,28 @@ bool keystroke_for(const KeyEvent& event, Keystroke& out) {
   return extended_key(event, out);
 }
 
+bool is_exit_key(const KeyEvent& event) {
+  if (event.special == SpecialKey::Break) return true;
+  if (event.ctrl && event.special == SpecialKey::ScrollLock) return true;
+  return event.alt && event.special == SpecialKey::F4;
+}
+
 void key_down_handler(const KeyEvent& event, KeyQueue& keys, ConsoleFlags& flags) {
+  Keystroke key;
   if (is_exit_key(event)) {
     flags.exit_request.store(true);
-    return;
-  }
-  if (is_pause_key(event)) {
+  } else if (is_pause_key(event)) {
     flags.pause.store(true);
-    return;
-  }
-  if (flags.pause.load()) {
+  } else if (flags.pause.load()) {
     flags.pause.store(false);
-    return;
+  } else if (!keystroke_for(event, key) || !keys.push(key)) {
+    return;  // nothing changed
   }
-  Keystroke key;
-  if (keystroke_for(event, key)) keys.push(key);
+  flags.wakeup.notify();
 }
 
 std::string poll_key(Console& console) {
   if (error_pending(console.errors)) return {};
-  console.host.nap(0);
   Keystroke key;
   if (!console.keys.pop(key)) return {};
   if (key.character != 0 || key.scan == 0) return std::string(1, static_cast<char>(key.character));
@@ -171,12 +167,24 @@ void end_program(Console& console) {
   print_to_screen(console, "Press any key to continue", false);
   while (!poll_key(console).empty()) {
   }
-  while (poll_key(console).empty()) {
-    if (console.flags.stop.load()) halt_program_thread(console);
-    console.host.nap(100);
-  }
-  console.flags.exit_request.store(true);
+  next_key(console, InputWait::EndPrompt);
+  request_exit(console);
   halt_program_thread(console);
+}
+
+std::string next_key(Console& console, InputWait what) {
+  for (;;) {
+    std::string key = poll_key(console);
+    if (!key.empty()) return key;
+    if (console.flags.stop.load()) halt_program_thread(console);
+    await_key(console, what);
+  }
+}
+
+void await_key(Console& console, InputWait what) {
+  console.host.wait_for_input(what, console.flags.wakeup, [&console] {
+    return !console.keys.empty() || console.flags.stop.load();
+  });
 }
 
 }  // namespace console

@@ -137,6 +137,17 @@ TEST_F(KeyboardTest, PauseLastsUntilTheNextKeyWhichIsNotQueued) {
   EXPECT_EQ(poll_key(c), "y");
 }
 
+// The wait for one key takes the keys in the order typed, each typed by the scripted
+// host when the program waits with an empty queue, and halts once the script is out.
+TEST_F(KeyboardTest, NextKeyWaitsForEachKeyAndHaltsAtTheStop) {
+  host.type("q");
+  host.type(special(SpecialKey::F1));
+  EXPECT_EQ(next_key(c, InputWait::KeyCommand), "q");
+  EXPECT_EQ(next_key(c, InputWait::KeyCommand), std::string({'\0', '\x3b'}));
+  EXPECT_THROW(next_key(c, InputWait::KeyCommand), ProgramHalt);
+  EXPECT_TRUE(c.flags.program_stopped.load());
+}
+
 TEST(ErrorBoxText, TitleAndThreeLines) {
   EXPECT_EQ(error_box_title(53), "Unhandled Error #53");
   EXPECT_EQ(error_box_text(7, 53), "Line: 7 (in main module)\nFile not found\nContinue?");

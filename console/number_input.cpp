@@ -50,7 +50,7 @@ std::string wait_for_keystroke(Console& console) {
     std::string key = poll_key(console);
     if (key.size() == 1) return key;
     if (console.flags.stop.load()) halt_program_thread(console);
-    if (key.empty()) console.host.nap(10);
+    if (key.empty()) await_key(console, InputWait::NumberLine);
   }
 }
 

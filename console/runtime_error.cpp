@@ -41,7 +41,9 @@ std::string error_box_text(int place, int number) {
 void statement_event_check(Console& console, int place) {
   if (console.flags.stop.load()) halt_program_thread(console);
   while (console.flags.pause.load()) {
-    console.host.nap(10);
+    console.host.wait_for_input(InputWait::Pause, console.flags.wakeup, [&console] {
+      return !console.flags.pause.load() || console.flags.stop.load();
+    });
     if (console.flags.stop.load()) halt_program_thread(console);
   }
   if (console.errors.pending != 0) {
@@ -58,7 +60,7 @@ void report_unhandled_error(Console& console) {
     console.errors.pending = 0;
     return;
   }
-  console.flags.exit_request.store(true);
+  request_exit(console);
   halt_program_thread(console);
 }
 
@@ -74,13 +76,25 @@ void raise_fatal_error(Console& console, FatalCause cause, int allocation) {
       console.host.show_fatal_box("Critical Error", "Out of stack space");
       break;
   }
-  console.flags.exit_request.store(true);
+  request_exit(console);
   halt_program_thread(console);
 }
 
 void halt_program_thread(Console& console) {
   console.flags.program_stopped.store(true);
+  console.flags.wakeup.notify();
   throw ProgramHalt{};
+}
+
+void request_exit(Console& console) {
+  console.flags.exit_request.store(true);
+  console.flags.wakeup.notify();
+  if (console.display != nullptr) console.display->ring();
+}
+
+void begin_stop(Console& console) {
+  console.flags.stop.store(true);
+  console.flags.wakeup.notify();
 }
 
 }  // namespace console

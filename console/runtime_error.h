@@ -81,4 +81,12 @@ enum class FatalCause { ShipArraysOutOfMemory, ConsoleOutOfMemory, OutOfStackSpa
 // The program thread acknowledges the exit and stops: throws ProgramHalt.
 [[noreturn]] void halt_program_thread(Console& console);
 
+// Sets the exit request and wakes whoever waits for it: the display, which then
+// begins the exit, and the program thread's waits.
+void request_exit(Console& console);
+
+// The display begins the exit: sets the stop flag and wakes the program thread's
+// waits, which then halt.
+void begin_stop(Console& console);
+
 }  // namespace console

@@ -58,9 +58,12 @@ void ScriptedHost::show_fatal_box(const std::string& title, const std::string& t
   fatal_boxes_.push_back({title, text, screen_rows(console_)});
 }
 
-// A nap of some length is a wait of the program: the moment to type the next key.
-void ScriptedHost::nap(int milliseconds) {
-  if (milliseconds <= 0 || console_ == nullptr || !console_->keys.empty()) return;
+// Time does not pass in a script.
+void ScriptedHost::nap(int) {}
+
+// A wait of the program with an empty queue is the moment to type the next key.
+void ScriptedHost::wait_for_input(InputWait, Wakeup&, const std::function<bool()>&) {
+  if (console_ == nullptr || !console_->keys.empty()) return;
   if (keys_.empty()) return stop_program();
   for (const KeyEvent& key : keys_.front()) key_down_handler(key, console_->keys, console_->flags);
   keys_.pop_front();

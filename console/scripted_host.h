@@ -32,6 +32,9 @@ class ScriptedHost : public ConsoleHost {
   bool ask_error_box(const std::string& title, const std::string& text) override;
   void show_fatal_box(const std::string& title, const std::string& text) override;
   void nap(int milliseconds) override;
+  // The program waits: types the next key of the script (or stops the program when the
+  // script has run out) instead of sleeping.
+  void wait_for_input(InputWait what, Wakeup& wakeup, const std::function<bool()>& ready) override;
 
   const std::vector<ShownBox>& boxes() const { return boxes_; }
   const std::vector<ShownBox>& fatal_boxes() const { return fatal_boxes_; }

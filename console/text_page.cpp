@@ -20,6 +20,12 @@ int cell_offset(int row, int column) { return (row - 1) * kPageColumns + (column
 
 TextPage::TextPage() { reset(); }
 
+// The exchange orders the change before the mark: a display that takes the mark sees
+// the change, and a change after the display's take finds the mark cleared and rings.
+void TextPage::note_change() {
+  if (!unseen_change_.exchange(true, std::memory_order_acq_rel) && bell_ != nullptr) bell_->ring();
+}
+
 void TextPage::reset() {
   for (auto& c : cells_) c.store(pack(Cell{}), std::memory_order_relaxed);
   set_cursor(1, 1);
@@ -40,11 +46,13 @@ Cell TextPage::cell(int row, int column) const {
 
 void TextPage::set_cell(int row, int column, Cell value) {
   cells_[cell_offset(row, column)].store(pack(value), std::memory_order_relaxed);
+  note_change();
 }
 
 void TextPage::set_cursor(int row, int column) {
   cursor_row_.store(row, std::memory_order_relaxed);
   cursor_column_.store(column, std::memory_order_relaxed);
+  note_change();
 }
 
 std::uint32_t TextPage::palette_entry(int entry) const {
@@ -54,11 +62,13 @@ std::uint32_t TextPage::palette_entry(int entry) const {
 void TextPage::set_palette_colour(int entry, std::uint32_t argb) {
   palette_[entry & 0xFF].store(argb, std::memory_order_relaxed);
   palette_generation_.fetch_add(1, std::memory_order_relaxed);
+  note_change();
 }
 
 void TextPage::restore_start_palette() {
   for (int i = 0; i < 16; ++i) palette_[i].store(START_PALETTE[i], std::memory_order_relaxed);
   palette_generation_.fetch_add(1, std::memory_order_relaxed);
+  note_change();
 }
 
 PageSnapshot TextPage::snapshot() const {
@@ -76,6 +86,7 @@ void TextPage::restore(const PageSnapshot& saved) {
   set_cursor(saved.cursor_row, saved.cursor_column);
   pending_wrap = saved.pending_wrap;
   set_cursor_visible(saved.cursor_visible);
+  note_change();
 }
 
 std::uint8_t TextPage::current_attribute() const {

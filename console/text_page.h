@@ -5,11 +5,17 @@
 // cursor position and flag, and the palette while the program runs, so those are held
 // in relaxed atomics: a frame may show a page in the middle of a write and a later
 // frame shows the finished page, and neither side ever waits for the other.
+//
+// Every change marks the page changed; the first change after the display took the
+// changes (`take_changes`) also rings the display's bell, so a display that sleeps
+// until the bell misses no change and is rung once per look, not once per cell.
 #pragma once
 
 #include <array>
 #include <atomic>
 #include <cstdint>
+
+#include "console/display_bell.h"
 
 namespace console {
 
@@ -54,7 +60,10 @@ class TextPage {
   int cursor_column() const { return cursor_column_.load(std::memory_order_relaxed); }
   void set_cursor(int row, int column);
   bool cursor_visible() const { return cursor_visible_.load(std::memory_order_relaxed); }
-  void set_cursor_visible(bool visible) { cursor_visible_.store(visible, std::memory_order_relaxed); }
+  void set_cursor_visible(bool visible) {
+    cursor_visible_.store(visible, std::memory_order_relaxed);
+    note_change();
+  }
 
   std::uint32_t palette_entry(int entry) const;
   void set_palette_colour(int entry, std::uint32_t argb);
@@ -65,6 +74,13 @@ class TextPage {
   PageSnapshot snapshot() const;
   // Puts cells, cursor and pending wrap back as they were (the visible flag too).
   void restore(const PageSnapshot& saved);
+
+  // The bell to ring at the first change after the display's last look (none: no
+  // display). REQUIRES: set before the program thread starts.
+  void set_bell(DisplayBell* bell) { bell_ = bell; }
+  // Display side: whether anything changed since the last call. Call it before reading
+  // the page, so that a change made while reading rings again.
+  bool take_changes() { return unseen_change_.exchange(false, std::memory_order_acq_rel); }
 
   // Attribute of a cell written now with the current colours.
   std::uint8_t current_attribute() const;
@@ -84,6 +100,10 @@ class TextPage {
   std::atomic<bool> cursor_visible_{false};
   std::array<std::atomic<std::uint32_t>, 256> palette_;
   std::atomic<std::uint32_t> palette_generation_{0};
+  std::atomic<bool> unseen_change_{true};
+  DisplayBell* bell_ = nullptr;
+
+  void note_change();
 };
 
 }  // namespace console

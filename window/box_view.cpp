@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "console/frame.h"
+#include "window/frame.h"
 
 namespace window {
 
@@ -116,7 +116,7 @@ std::vector<std::uint32_t> draw_box(const BoxView& box) {
   for (int r = 0; r < box.rows; ++r) {
     for (int c = 0; c < box.columns; ++c) {
       const BoxCell& cell = box.at(r, c);
-      console::draw_glyph(pixels.data(), width, c * 8, r * 16, cell.code, cell.foreground,
+      draw_glyph(pixels.data(), width, c * 8, r * 16, cell.code, cell.foreground,
                           cell.background);
     }
   }

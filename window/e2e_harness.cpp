@@ -18,7 +18,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "console/font.h"
+#include "window/font.h"
 #include "console/cp437.h"
 #include "window/frame_placement.h"
 
@@ -36,7 +36,7 @@ void nap_ms(long ms) {
 }
 
 pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>& extra_env,
-            const std::string& folder, bool quiet = false) {
+            const std::string& folder, bool quiet = false, const std::string& stderr_path = "") {
   std::vector<std::string> env;
   for (char** e = environ; *e; ++e) {
     if (std::string(*e).rfind("DISPLAY=", 0) != 0) env.emplace_back(*e);
@@ -53,6 +53,9 @@ pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>
   const int null_fd = open("/dev/null", O_RDONLY);
   posix_spawn_file_actions_adddup2(&actions, null_fd, 0);
   if (quiet) posix_spawn_file_actions_adddup2(&actions, null_fd, 2);
+  if (!stderr_path.empty()) {
+    posix_spawn_file_actions_addopen(&actions, 2, stderr_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  }
   pid_t pid = -1;
   const int rc = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
@@ -68,7 +71,7 @@ const std::map<std::array<std::uint8_t, 16>, std::uint8_t>& glyph_patterns() {
     auto rank = [](int code) { return (code >= 32 && code < 127) ? code : code + 1000; };
     for (int code = 0; code < 256; ++code) {
       std::array<std::uint8_t, 16> rows;
-      for (int y = 0; y < 16; ++y) rows[y] = console::VGA_GLYPH_ROWS[code * 16 + y];
+      for (int y = 0; y < 16; ++y) rows[y] = window::VGA_GLYPH_ROWS[code * 16 + y];
       auto [it, added] = t.emplace(rows, static_cast<std::uint8_t>(code));
       if (!added && rank(code) < rank(it->second)) it->second = static_cast<std::uint8_t>(code);
     }
@@ -85,7 +88,7 @@ std::optional<std::uint8_t> match_glyph(const std::array<std::uint8_t, 16>& rows
     const int c = code % 256;
     bool same = true;
     for (int y = 0; y < 16 && same; ++y) {
-      if (y != 14 && console::VGA_GLYPH_ROWS[c * 16 + y] != rows[y]) same = false;
+      if (y != 14 && window::VGA_GLYPH_ROWS[c * 16 + y] != rows[y]) same = false;
     }
     if (same) return static_cast<std::uint8_t>(c);
   }
@@ -97,8 +100,8 @@ void decode_cell(const std::uint32_t* pixels, int width, int height,
   std::uint32_t colours[8 * 16];
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 8; ++x) {
-      const int wx = at.left + ((column * 8 + x) * at.scale) + at.scale / 2;
-      const int wy = at.top + ((row * 16 + y) * at.scale) + at.scale / 2;
+      const int wx = at.left + ((column * 8 + x) * at.scale()) + at.scale() / 2;
+      const int wy = at.top + ((row * 16 + y) * at.scale()) + at.scale() / 2;
       colours[y * 8 + x] =
           (wx >= 0 && wy >= 0 && wx < width && wy < height) ? pixels[wy * width + wx] : 0;
     }
@@ -183,8 +186,9 @@ Screen decode_window_image(const std::uint32_t* pixels, int width, int height) {
   s.width = width;
   s.height = height;
   const window::FramePlacement at = window::place_frame(width, height);
-  s.scale = at.scale;
+  s.scale = at.scale();
   for (auto& line : s.lines) line.assign(80, ' ');
+  if (s.scale == 0) return s;  // scaled down: no cell can be read
   for (int r = 0; r < 25; ++r) {
     for (int c = 0; c < 80; ++c) decode_cell(pixels, width, height, at, r, c, s);
   }
@@ -196,7 +200,7 @@ VirtualDisplay::VirtualDisplay() {
   if (pipe(fds) != 0) return;
   const std::string fd = std::to_string(fds[1]);
   // -displayfd: the server picks a free display number and writes it to the pipe.
-  server_ = spawn({"Xvfb", "-displayfd", fd, "-screen", "0", "1600x1000x24", "-nolisten", "tcp",
+  server_ = spawn({"Xvfb", "-displayfd", fd, "-screen", "0", "2000x1300x24", "-nolisten", "tcp",
                    "-noreset"},
                   {}, "", true);
   close(fds[1]);
@@ -220,6 +224,21 @@ VirtualDisplay::VirtualDisplay() {
   XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
 }
 
+std::string binary_under_test(const std::string& built) {
+  const char* other = std::getenv("DATACARD_E2E_BINARY");
+  return other && *other ? std::string(other) : built;
+}
+
+void VirtualDisplay::end_server() {
+  if (display_) XCloseDisplay(display_);
+  display_ = nullptr;
+  if (server_ > 0) {
+    kill(server_, SIGKILL);
+    waitpid(server_, nullptr, 0);
+  }
+  server_ = -1;
+}
+
 VirtualDisplay::~VirtualDisplay() {
   if (display_) XCloseDisplay(display_);
   if (server_ > 0) {
@@ -229,8 +248,8 @@ VirtualDisplay::~VirtualDisplay() {
 }
 
 ProgramRun::ProgramRun(const VirtualDisplay& display, const std::string& binary,
-                       const std::map<std::string, std::string>& files)
-    : x_(display.connection()) {
+                       const std::map<std::string, std::string>& files, const FolderSetup& setup)
+    : display_(display) {
   std::string pattern = (fs::temp_directory_path() / "datacard-e2e-XXXXXX").string();
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
   folder_ = pattern;
@@ -239,8 +258,11 @@ ProgramRun::ProgramRun(const VirtualDisplay& display, const std::string& binary,
   for (const auto& [name, contents] : files) {
     std::ofstream(fs::path(folder_) / name, std::ios::binary) << contents;
   }
+  if (setup) setup(folder_);
+  stderr_path_ = folder_ + ".stderr";
   // Started from another folder: the program must find its own.
-  pid_ = spawn({copy.string()}, {"DISPLAY=" + display.name()}, fs::temp_directory_path().string());
+  pid_ = spawn({copy.string()}, {"DISPLAY=" + display.name()}, fs::temp_directory_path().string(),
+               false, stderr_path_);
 }
 
 ProgramRun::~ProgramRun() {
@@ -248,8 +270,60 @@ ProgramRun::~ProgramRun() {
     kill(pid_, SIGKILL);
     waitpid(pid_, nullptr, 0);
   }
+  const std::string errors = stderr_text();
+  if (!errors.empty()) std::fprintf(stderr, "[datacard's standard error]\n%s", errors.c_str());
   std::error_code ignored;
   fs::remove_all(folder_, ignored);
+  fs::remove(stderr_path_, ignored);
+}
+
+_XDisplay* ProgramRun::x() const { return display_.connection(); }
+
+std::string ProgramRun::stderr_text() const {
+  std::ifstream in(stderr_path_, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool ProgramRun::stays_running(milliseconds span) {
+  const auto end = std::chrono::steady_clock::now() + span;
+  while (std::chrono::steady_clock::now() < end) {
+    if (!running()) return false;
+    nap_ms(5);
+  }
+  return running();
+}
+
+bool ProgramRun::wait_until_open(const std::string& path, milliseconds timeout) {
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  const std::string fds = "/proc/" + std::to_string(pid_) + "/fd";
+  while (running() && std::chrono::steady_clock::now() < end) {
+    std::error_code ignored;
+    for (const auto& fd : fs::directory_iterator(fds, ignored)) {
+      if (fs::read_symlink(fd.path(), ignored) == fs::path(path)) return true;
+    }
+    nap_ms(10);
+  }
+  return false;
+}
+
+// A thread of the program sleeps in read(2) (system call 0 on x86-64) on a descriptor
+// that names `path`.
+bool ProgramRun::wait_until_reading(const std::string& path, milliseconds timeout) {
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  const std::string proc = "/proc/" + std::to_string(pid_);
+  while (running() && std::chrono::steady_clock::now() < end) {
+    std::error_code ignored;
+    for (const auto& task : fs::directory_iterator(proc + "/task", ignored)) {
+      std::ifstream call(task.path() / "syscall");
+      long number = -1;
+      std::string fd_text;
+      if (!(call >> number >> fd_text) || number != 0) continue;
+      const long fd = std::strtol(fd_text.c_str(), nullptr, 16);
+      if (fs::read_symlink(proc + "/fd/" + std::to_string(fd), ignored) == fs::path(path)) return true;
+    }
+    nap_ms(10);
+  }
+  return false;
 }
 
 bool ProgramRun::running() {
@@ -271,15 +345,15 @@ std::optional<int> ProgramRun::wait_for_exit(milliseconds timeout) {
 }
 
 unsigned long ProgramRun::find_window() {
-  if (window_) return window_;
-  Window root = DefaultRootWindow(x_), parent = 0, *children = nullptr;
+  if (window_ || !x()) return window_;
+  Window root = DefaultRootWindow(x()), parent = 0, *children = nullptr;
   unsigned count = 0;
-  if (!XQueryTree(x_, root, &root, &parent, &children, &count)) return 0;
+  if (!XQueryTree(x(), root, &root, &parent, &children, &count)) return 0;
   for (unsigned i = 0; i < count && !window_; ++i) {
     char* name = nullptr;
     XWindowAttributes a;
-    if (XFetchName(x_, children[i], &name) && name) {
-      if (std::string(name) == "Untitled" && XGetWindowAttributes(x_, children[i], &a) &&
+    if (XFetchName(x(), children[i], &name) && name) {
+      if (std::string(name) == "Untitled" && XGetWindowAttributes(x(), children[i], &a) &&
           a.map_state == IsViewable) {
         window_ = children[i];
       }
@@ -291,9 +365,9 @@ unsigned long ProgramRun::find_window() {
     // Without a window manager the window may sit partly off the screen, where its
     // pixels cannot be read: put it in the corner.
     // Keys typed with XTest go to the focus, which no window manager gives it.
-    XMoveWindow(x_, window_, 0, 0);
-    XSetInputFocus(x_, window_, RevertToParent, CurrentTime);
-    XSync(x_, False);
+    XMoveWindow(x(), window_, 0, 0);
+    XSetInputFocus(x(), window_, RevertToParent, CurrentTime);
+    XSync(x(), False);
   }
   return window_;
 }
@@ -304,26 +378,40 @@ bool ProgramRun::wait_for_window(milliseconds timeout) {
   return window_ != 0;
 }
 
-std::optional<Screen> ProgramRun::read_screen() {
-  if (!find_window()) return std::nullopt;
+bool ProgramRun::read_pixels(std::vector<std::uint32_t>& pixels, int& width, int& height) {
+  if (!find_window()) return false;
   XWindowAttributes a;
-  if (!XGetWindowAttributes(x_, window_, &a)) return std::nullopt;
-  XImage* image = XGetImage(x_, window_, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
-  if (!image) return std::nullopt;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(a.width) * a.height);
+  if (!XGetWindowAttributes(x(), window_, &a)) return false;
+  XImage* image = XGetImage(x(), window_, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
+  if (!image) return false;
+  width = a.width;
+  height = a.height;
+  pixels.assign(static_cast<std::size_t>(a.width) * a.height, 0);
+  // 24-bit TrueColor: each pixel's low three bytes are red, green and blue.
+  const bool plain = image->bits_per_pixel == 32 && image->byte_order == LSBFirst;
   for (int y = 0; y < a.height; ++y) {
-    for (int x = 0; x < a.width; ++x) pixels[y * a.width + x] = XGetPixel(image, x, y) & 0xFFFFFF;
+    const auto* row = reinterpret_cast<const std::uint32_t*>(image->data + y * image->bytes_per_line);
+    for (int x = 0; x < a.width; ++x) {
+      pixels[y * a.width + x] = (plain ? row[x] : XGetPixel(image, x, y)) & 0xFFFFFF;
+    }
   }
   XDestroyImage(image);
-  last_ = decode_window_image(pixels.data(), a.width, a.height);
+  return true;
+}
+
+std::optional<Screen> ProgramRun::read_screen() {
+  std::vector<std::uint32_t> pixels;
+  int width = 0, height = 0;
+  if (!read_pixels(pixels, width, height)) return std::nullopt;
+  last_ = decode_window_image(pixels.data(), width, height);
   return last_;
 }
 
 bool ProgramRun::save_image(const std::string& path) {
   if (!find_window()) return false;
   XWindowAttributes a;
-  if (!XGetWindowAttributes(x_, window_, &a)) return false;
-  XImage* image = XGetImage(x_, window_, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
+  if (!XGetWindowAttributes(x(), window_, &a)) return false;
+  XImage* image = XGetImage(x(), window_, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
   if (!image) return false;
   std::ofstream out(path, std::ios::binary);
   out << "P6\n" << a.width << " " << a.height << "\n255\n";
@@ -351,17 +439,18 @@ std::optional<Screen> ProgramRun::wait_for_text(const std::string& text, int row
 }
 
 void ProgramRun::press(unsigned long keysym, std::initializer_list<unsigned long> modifiers) {
+  if (!x()) return;
   bool shifted = false;
-  const KeyCode code = keycode_for(x_, keysym, shifted);
+  const KeyCode code = keycode_for(x(), keysym, shifted);
   if (code == 0) return;
   std::vector<KeyCode> held;
-  for (unsigned long m : modifiers) held.push_back(XKeysymToKeycode(x_, m));
-  if (shifted) held.push_back(XKeysymToKeycode(x_, XK_Shift_L));
-  for (KeyCode m : held) XTestFakeKeyEvent(x_, m, True, 0);
-  XTestFakeKeyEvent(x_, code, True, 0);
-  XTestFakeKeyEvent(x_, code, False, 0);
-  for (auto m = held.rbegin(); m != held.rend(); ++m) XTestFakeKeyEvent(x_, *m, False, 0);
-  XSync(x_, False);
+  for (unsigned long m : modifiers) held.push_back(XKeysymToKeycode(x(), m));
+  if (shifted) held.push_back(XKeysymToKeycode(x(), XK_Shift_L));
+  for (KeyCode m : held) XTestFakeKeyEvent(x(), m, True, 0);
+  XTestFakeKeyEvent(x(), code, True, 0);
+  XTestFakeKeyEvent(x(), code, False, 0);
+  for (auto m = held.rbegin(); m != held.rend(); ++m) XTestFakeKeyEvent(x(), *m, False, 0);
+  XSync(x(), False);
 }
 
 void ProgramRun::type(const std::string& keys) {
@@ -378,21 +467,61 @@ bool ProgramRun::answer_box(const std::string& title, bool yes, milliseconds tim
 void ProgramRun::click(int row, int column) {
   if (!find_window()) return;
   XWindowAttributes a;
-  if (!XGetWindowAttributes(x_, window_, &a)) return;
+  if (!XGetWindowAttributes(x(), window_, &a)) return;
   const window::FramePlacement at = window::place_frame(a.width, a.height);
   // The window sits at the screen's corner (find_window): its pixels are the screen's.
-  const int x = at.left + ((column - 1) * 8 + 4) * at.scale;
-  const int y = at.top + ((row - 1) * 16 + 8) * at.scale;
-  XTestFakeMotionEvent(x_, DefaultScreen(x_), x, y, 0);
-  XTestFakeButtonEvent(x_, 1, True, 0);
-  XTestFakeButtonEvent(x_, 1, False, 0);
-  XSync(x_, False);
+  const int pixel_x = at.left + ((column - 1) * 8 + 4) * at.scale();
+  const int pixel_y = at.top + ((row - 1) * 16 + 8) * at.scale();
+  XTestFakeMotionEvent(x(), DefaultScreen(x()), pixel_x, pixel_y, 0);
+  XTestFakeButtonEvent(x(), 1, True, 0);
+  XTestFakeButtonEvent(x(), 1, False, 0);
+  XSync(x(), False);
 }
 
 void ProgramRun::resize(int width, int height) {
   if (!find_window()) return;
-  XResizeWindow(x_, window_, width, height);
-  XSync(x_, False);
+  XResizeWindow(x(), window_, width, height);
+  XSync(x(), False);
+}
+
+bool ProgramRun::wait_for_size(int width, int height, milliseconds timeout) {
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  while (find_window() && std::chrono::steady_clock::now() < end) {
+    XWindowAttributes a;
+    if (XGetWindowAttributes(x(), window_, &a) && a.width == width && a.height == height) return true;
+    nap_ms(10);
+  }
+  return false;
+}
+
+void ProgramRun::destroy_window() {
+  if (!find_window()) return;
+  XDestroyWindow(x(), window_);
+  XSync(x(), False);
+}
+
+void ProgramRun::cover_and_uncover() {
+  if (!find_window()) return;
+  XWindowAttributes a;
+  if (!XGetWindowAttributes(x(), window_, &a)) return;
+  const Window cover = XCreateSimpleWindow(x(), DefaultRootWindow(x()), 0, 0, a.width, a.height, 0, 0,
+                                           0x00FF00);
+  XSetWindowAttributes override{};
+  override.override_redirect = True;
+  XChangeWindowAttributes(x(), cover, CWOverrideRedirect, &override);
+  XMapRaised(x(), cover);
+  XSync(x(), False);
+  // The cover is shown once the server draws its green background over the window.
+  const auto end = std::chrono::steady_clock::now() + kPatience;
+  while (std::chrono::steady_clock::now() < end) {
+    XImage* image = XGetImage(x(), DefaultRootWindow(x()), a.width / 2, a.height / 2, 1, 1, AllPlanes, ZPixmap);
+    const bool green = image && (XGetPixel(image, 0, 0) & 0xFFFFFF) == 0x00FF00;
+    if (image) XDestroyImage(image);
+    if (green) break;
+    nap_ms(5);
+  }
+  XDestroyWindow(x(), cover);
+  XSync(x(), False);
 }
 
 void ProgramRun::close_window() {
@@ -400,12 +529,12 @@ void ProgramRun::close_window() {
   XEvent e{};
   e.xclient.type = ClientMessage;
   e.xclient.window = window_;
-  e.xclient.message_type = XInternAtom(x_, "WM_PROTOCOLS", False);
+  e.xclient.message_type = XInternAtom(x(), "WM_PROTOCOLS", False);
   e.xclient.format = 32;
-  e.xclient.data.l[0] = static_cast<long>(XInternAtom(x_, "WM_DELETE_WINDOW", False));
+  e.xclient.data.l[0] = static_cast<long>(XInternAtom(x(), "WM_DELETE_WINDOW", False));
   e.xclient.data.l[1] = CurrentTime;
-  XSendEvent(x_, window_, False, NoEventMask, &e);
-  XSync(x_, False);
+  XSendEvent(x(), window_, False, NoEventMask, &e);
+  XSync(x(), False);
 }
 
 }  // namespace e2e

@@ -6,6 +6,12 @@
 // text with the colours of every cell, using the same font as the program.
 //
 // Every wait is on a condition with a timeout; nothing sleeps a fixed time as a check.
+// The one observation over a stretch of time, `stays_running`, watches for an end that
+// must not come.
+//
+// The binary under test is the one the tests were built with, or the one named by
+// the environment variable DATACARD_E2E_BINARY (to run the tests against another
+// build).
 #pragma once
 
 #include <sys/types.h>
@@ -14,10 +20,12 @@
 #include <chrono>
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct _XDisplay;
 
@@ -26,7 +34,10 @@ namespace e2e {
 using std::chrono::milliseconds;
 inline constexpr milliseconds kPatience{20000};
 
-// A virtual X server (Xvfb) with a 1600 x 1000 screen on a free display number.
+// The binary to test: DATACARD_E2E_BINARY when set, else `built`.
+std::string binary_under_test(const std::string& built);
+
+// A virtual X server (Xvfb) with a 2000 x 1300 screen on a free display number.
 class VirtualDisplay {
  public:
   VirtualDisplay();
@@ -36,7 +47,12 @@ class VirtualDisplay {
 
   bool ok() const { return display_ != nullptr; }
   const std::string& name() const { return name_; }  // ":N"
-  _XDisplay* connection() const { return display_; }
+  _XDisplay* connection() const { return display_; }  // null once the server ended
+  pid_t server() const { return server_; }
+
+  // Ends the X server, as when it crashes (the harness's own connection is closed
+  // first).
+  void end_server();
 
  private:
   pid_t server_ = -1;
@@ -60,12 +76,16 @@ struct Screen {
   bool contains(const std::string& text) const;
 };
 
+// Something to make in the program's folder before it starts (a pipe, a link).
+using FolderSetup = std::function<void(const std::string& folder)>;
+
 class ProgramRun {
  public:
   // Copies the binary and the given files (name to contents) into a new temporary
-  // folder and starts it there on the display.
+  // folder, runs `setup` on it, and starts the binary there on the display. What the
+  // program writes to standard error is kept (stderr_text) and echoed at the end.
   ProgramRun(const VirtualDisplay& display, const std::string& binary,
-             const std::map<std::string, std::string>& files = {});
+             const std::map<std::string, std::string>& files = {}, const FolderSetup& setup = {});
   ~ProgramRun();
   ProgramRun(const ProgramRun&) = delete;
   ProgramRun& operator=(const ProgramRun&) = delete;
@@ -78,6 +98,8 @@ class ProgramRun {
   bool wait_for_window(milliseconds timeout = kPatience);
 
   std::optional<Screen> read_screen();
+  // The window's pixels (0xRRGGBB, row-major) and its size.
+  bool read_pixels(std::vector<std::uint32_t>& pixels, int& width, int& height);
   // Writes what the window shows as a PPM image, for looking at a failure.
   bool save_image(const std::string& path);
   // The screen read last, for failure messages ("(nothing read)" when none).
@@ -99,16 +121,33 @@ class ProgramRun {
   bool answer_box(const std::string& title, bool yes, milliseconds timeout = kPatience);
 
   void resize(int width, int height);
+  // Waits until the window has the size.
+  bool wait_for_size(int width, int height, milliseconds timeout = kPatience);
   // Sends the window manager's close message (WM_DELETE_WINDOW), as the close button does.
   void close_window();
+  // Destroys the window from this client, as another program may.
+  void destroy_window();
+  // Maps a window of this client over the program's and takes it away again, so the
+  // program's window must draw what it had shown.
+  void cover_and_uncover();
 
   // The exit code once the process ended, or nothing after the timeout.
   std::optional<int> wait_for_exit(milliseconds timeout = kPatience);
   bool running();
+  // Watches the process for `span`: false as soon as it ends.
+  bool stays_running(milliseconds span);
+  // Waits until one of the program's threads sleeps in a read of the file `path`.
+  bool wait_until_reading(const std::string& path, milliseconds timeout = kPatience);
+  // Waits until the program has the file `path` open.
+  bool wait_until_open(const std::string& path, milliseconds timeout = kPatience);
+  std::string stderr_text() const;
 
  private:
-  _XDisplay* x_;
+  _XDisplay* x() const;
+
+  const VirtualDisplay& display_;
   std::string folder_;
+  std::string stderr_path_;
   pid_t pid_ = -1;
   std::optional<int> exit_code_;
   unsigned long window_ = 0;

@@ -4,7 +4,14 @@
 
 #include <X11/keysym.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 
 #include "window/e2e_harness.h"
@@ -23,18 +30,19 @@ class Program : public ::testing::Test {
  protected:
   void SetUp() override { start(NO_DESIGN); }
 
-  void start(const std::map<std::string, std::string>& files) {
+  void start(const std::map<std::string, std::string>& files, const FolderSetup& setup = {}) {
     ASSERT_TRUE(display.ok()) << "Xvfb did not start";
-    run.emplace(display, DATACARD_BINARY, files);
+    run.emplace(display, binary_under_test(DATACARD_BINARY), files, setup);
     ASSERT_TRUE(run->wait_for_window()) << "no window";
   }
 
-  // The menu's first page: the title on row 1, 20 ships, the prompt on row 24.
-  void reach_the_menu() {
-    ASSERT_TRUE(run->wait_for_screen([](const Screen& s) {
-      return s.row(1) == " KESTRAMOND DATA CARD GENERATOR" && s.row(24) == " Ship";
-    })) << run->last_screen_dump();
+  // The menu's first page as the window shows it.
+  static bool shows_the_menu(const Screen& s) {
+    return s.row(1) == " KESTRAMOND DATA CARD GENERATOR" && s.row(24) == " Ship";
   }
+
+  // The menu's first page: the title on row 1, 20 ships, the prompt on row 24.
+  void reach_the_menu() { ASSERT_TRUE(run->wait_for_screen(shows_the_menu)) << run->last_screen_dump(); }
 
   // Ship 1 chosen: the choice, an empty line and the question scroll the page up, so
   // the question stands on row 23.
@@ -183,6 +191,150 @@ TEST_F(Program, AResizedWindowShowsTheFrameAtAWholeScale) {
     EXPECT_EQ(screen->row(1), " KESTRAMOND DATA CARD GENERATOR");
     EXPECT_EQ(screen->background[12][40], kWhite);
   }
+}
+
+// Whatever happened before a resize or an expose, the window's next frame shows the
+// whole page where the placement puts it: 1920 x 1200 holds the frame at scale 3.
+TEST_F(Program, TheFrameAfterAResizeOrAnExposeIsTheWholePage) {
+  reach_the_menu();
+  run->resize(1920, 1200);
+  auto screen = run->wait_for_screen(
+      [](const Screen& s) { return s.width == 1920 && shows_the_menu(s); }, milliseconds(2000));
+  ASSERT_TRUE(screen) << run->last_screen_dump();
+  EXPECT_EQ(screen->scale, 3);
+  EXPECT_EQ(screen->background[12][40], kWhite);
+  EXPECT_EQ(screen->row(3).substr(0, 5), "  1. ");
+
+  run->cover_and_uncover();
+  screen = run->wait_for_screen(shows_the_menu, milliseconds(2000));
+  ASSERT_TRUE(screen) << run->last_screen_dump();
+  EXPECT_EQ(screen->background[12][40], kWhite);
+}
+
+// A window smaller than the frame shows the whole frame scaled down to fit, keeping its
+// shape, centred on black. 800 x 300: the frame is 480 x 300 from column 160.
+TEST_F(Program, ASmallWindowShowsTheWholeFrameScaledDown) {
+  reach_the_menu();
+  run->resize(800, 300);
+  ASSERT_TRUE(run->wait_for_size(800, 300));
+  std::vector<std::uint32_t> pixels;
+  int width = 0, height = 0;
+  // Black on both sides of the frame, and the white page (with its black text) inside.
+  const auto scaled_frame = [&] {
+    if (!run->read_pixels(pixels, width, height) || width != 800 || height != 300) return false;
+    long white = 0;
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const std::uint32_t p = pixels[y * width + x];
+        const bool border = x < 160 || x >= 640;
+        if (border && p != kBlack) return false;
+        if (!border && p == kWhite) ++white;
+      }
+    }
+    return white > 480 * 300 / 2;
+  };
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  bool seen = false;
+  while (!(seen = scaled_frame()) && std::chrono::steady_clock::now() < end) {
+  }
+  EXPECT_TRUE(seen) << "the frame does not fill 480 x 300 in the middle of the window";
+}
+
+// Windows down to 1 x 1 while the cursor blinks at the prompt, and the screen card drawn
+// while the window is small: the program goes on, and Q still ends it with code 0.
+TEST_F(Program, WindowsSmallerThanTheFrameKeepTheProgramRunning) {
+  reach_the_menu();
+  struct Size {
+    int width, height;
+  } sizes[] = {{320, 200}, {1, 1}, {640, 1}, {1, 400}};
+  for (const auto& size : sizes) {
+    run->resize(size.width, size.height);
+    ASSERT_TRUE(run->wait_for_size(size.width, size.height));
+    // Long enough for the cursor to blink twice.
+    ASSERT_TRUE(run->stays_running(milliseconds(600))) << size.width << "x" << size.height;
+  }
+  run->resize(320, 200);
+  ASSERT_TRUE(run->wait_for_size(320, 200));
+  run->type("1\n");
+  run->resize(1, 1);
+  ASSERT_TRUE(run->wait_for_size(1, 1));
+  run->type("s");
+  ASSERT_TRUE(run->stays_running(milliseconds(500)));
+  run->resize(640, 400);
+  ASSERT_TRUE(run->wait_for_screen([](const Screen& s) {
+    return s.lines[0].rfind("\xDA\xC4\xC4\xC2", 0) == 0;
+  })) << run->last_screen_dump();
+  run->type("q");
+  ASSERT_TRUE(run->wait_for_text("Press any key to continue", 25)) << run->last_screen_dump();
+  run->type("x");
+  EXPECT_EQ(run->wait_for_exit(), 0);
+}
+
+// Another client destroying the window ends the program at once, as the close button
+// does.
+TEST_F(Program, AWindowDestroyedByAnotherClientEndsTheProgramWithCode0) {
+  for (const bool at_a_box : {false, true}) {
+    if (at_a_box) start(NO_DESIGN);
+    reach_the_menu();
+    if (at_a_box) {
+      run->type("5000\n");
+      ASSERT_TRUE(run->wait_for_text("Unhandled Error #9")) << run->last_screen_dump();
+    }
+    run->destroy_window();
+    EXPECT_EQ(run->wait_for_exit(milliseconds(1000)), 0) << (at_a_box ? "at a box" : "at the prompt");
+  }
+}
+
+// Ctrl+Break and Ctrl+Scroll Lock end the program from an error box too.
+TEST_F(Program, CtrlBreakAndCtrlScrollLockAtAnErrorBoxEndWithCode0) {
+  for (const unsigned long key : {XK_Pause, XK_Scroll_Lock}) {
+    if (key != XK_Pause) start(NO_DESIGN);
+    reach_the_menu();
+    run->type("5000\n");
+    ASSERT_TRUE(run->wait_for_text("Unhandled Error #9")) << run->last_screen_dump();
+    run->press(key, {XK_Control_L});
+    EXPECT_EQ(run->wait_for_exit(milliseconds(1000)), 0) << (key == XK_Pause ? "Ctrl+Break" : "Ctrl+Scroll Lock");
+  }
+}
+
+// SHIP.DAT a pipe whose writer stays open and sends nothing: the program thread sleeps
+// in its read, and the close button still ends the program at once. SHIP.DAT a link
+// to an endless source: the thread never reaches a step check, and the close button
+// ends it all the same.
+TEST_F(Program, TheCloseButtonEndsAProgramBlockedOrBusyReadingTheDesignFile) {
+  int writer = -1;
+  start({}, [&](const std::string& folder) {
+    const std::string fifo = folder + "/SHIP.DAT";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    writer = open(fifo.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);  // a writer that never writes
+  });
+  ASSERT_GE(writer, 0);
+  ASSERT_TRUE(run->wait_until_reading(run->folder() + "/SHIP.DAT")) << "the program never reads SHIP.DAT";
+  run->close_window();
+  EXPECT_EQ(run->wait_for_exit(milliseconds(1000)), 0) << "blocked in the read of a pipe";
+  close(writer);
+
+  start({}, [](const std::string& folder) {
+    std::filesystem::create_symlink("/dev/zero", folder + "/SHIP.DAT");
+  });
+  ASSERT_TRUE(run->wait_until_open("/dev/zero")) << "the program never opens SHIP.DAT";
+  run->close_window();
+  EXPECT_EQ(run->wait_for_exit(milliseconds(1000)), 0) << "busy reading an endless file";
+}
+
+// The X server gone: one line on standard error and exit code 1.
+TEST(ProgramWithoutItsDisplay, TheLostConnectionEndsWithOneLineAndCode1) {
+  VirtualDisplay own;
+  ASSERT_TRUE(own.ok()) << "Xvfb did not start";
+  ProgramRun run(own, binary_under_test(DATACARD_BINARY), NO_DESIGN);
+  ASSERT_TRUE(run.wait_for_window()) << "no window";
+  ASSERT_TRUE(run.wait_for_screen([](const Screen& s) { return s.row(24) == " Ship"; }))
+      << run.last_screen_dump();
+  own.end_server();
+  EXPECT_EQ(run.wait_for_exit(milliseconds(2000)), 1);
+  const std::string errors = run.stderr_text();
+  EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+  EXPECT_EQ(errors, "datacard: the connection to the display was lost\n");
 }
 
 // Paging through all eight pages with 0 (or an empty line) and choosing at the final

@@ -1,13 +1,16 @@
 #include "window/exit_handshake.h"
 
 #include "console/files.h"
+#include "console/runtime_error.h"
 
 namespace window {
 
-void exit_handshake(console::Console& console) {
-  console.flags.stop.store(true);
-  while (!console.flags.program_stopped.load()) console.host.nap(16);
-  console::close_all_files(console);
+bool exit_handshake(console::Console& console, std::chrono::milliseconds limit) {
+  console::begin_stop(console);
+  const bool acknowledged = console.flags.wakeup.wait_until(
+      [&console] { return console.flags.program_stopped.load(); }, limit);
+  if (acknowledged) console::close_all_files(console);
+  return acknowledged;
 }
 
 }  // namespace window

@@ -1,4 +1,4 @@
-#include "window/x_keys.h"
+#include "window/x_events.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -7,36 +7,47 @@
 
 namespace window {
 
-XKeyReader::~XKeyReader() {
+XEventReader::~XEventReader() {
   if (display_) XCloseDisplay(display_);
 }
 
-bool XKeyReader::open(unsigned long window) {
+bool XEventReader::open(unsigned long window) {
   display_ = XOpenDisplay(nullptr);
   if (!display_) return false;
-  XSelectInput(display_, window, KeyPressMask);
+  XSelectInput(display_, window, KeyPressMask | StructureNotifyMask);
   XFlush(display_);
   return true;
 }
 
-void XKeyReader::read(const std::function<void(const console::KeyEvent&)>& deliver) {
+int XEventReader::fd() const { return display_ ? ConnectionNumber(display_) : -1; }
+
+bool XEventReader::queued() { return display_ && asked_ && XEventsQueued(display_, QueuedAlready) > 0; }
+
+
+void XEventReader::read(const std::function<void(const XWindowEvent&)>& deliver) {
   if (!display_) return;
+  asked_ = false;
   while (XPending(display_) > 0) {
     XEvent event;
     XNextEvent(display_, &event);
+    if (event.type == DestroyNotify) {
+      deliver(XWindowEvent{std::nullopt, true});
+      continue;
+    }
     if (event.type != KeyPress) continue;
     KeySym keysym = NoSymbol;
     char text[8];
     XLookupString(&event.xkey, text, sizeof text, &keysym, nullptr);
-    if (const auto key = key_event_for_x_keysym(keysym, event.xkey.state)) deliver(*key);
+    if (const auto key = key_event_for_x_keysym(keysym, event.xkey.state)) deliver(XWindowEvent{key, false});
   }
 }
 
-bool XKeyReader::held(unsigned long keysym) {
+bool XEventReader::held(unsigned long keysym) {
   if (!display_) return false;
   const KeyCode code = XKeysymToKeycode(display_, keysym);
   if (code == 0) return false;
   char keys[32];
+  asked_ = true;
   XQueryKeymap(display_, keys);
   return (keys[code / 8] >> (code % 8)) & 1;
 }

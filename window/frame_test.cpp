@@ -1,13 +1,15 @@
-#include "console/frame.h"
+#include "window/frame.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "console/font.h"
+#include "window/font.h"
 
-namespace console {
+namespace window {
 namespace {
+
+using namespace console;
 
 constexpr std::uint32_t kBlack = 0xFF000000;
 constexpr std::uint32_t kBlue = 0xFF0000AA;
@@ -27,9 +29,9 @@ struct Frame {
   std::uint32_t at(int x, int y) const { return pixels[y * kFrameWidth + x]; }
 };
 
-Frame full_frame(const PageSnapshot& page, const FramePalette& palette, std::uint64_t count) {
+Frame full_frame(const PageSnapshot& page, const FramePalette& palette, bool phase) {
   Frame f;
-  draw_frame(page, palette, count, f.pixels.data());
+  draw_frame(page, palette, phase, f.pixels.data());
   return f;
 }
 
@@ -78,37 +80,54 @@ TEST(Frame, ColoursComeFromThePaletteAsGiven) {
   EXPECT_EQ(cell_pixel(f, 1, 2, 4, 4), 0xFFFFFFFFu);
 }
 
-TEST(Frame, BlinkingCellsHideTheirGlyphWhileThePhaseBitIsSet) {
-  // Attribute 0x87: blink, light grey on black. The phase is the bit of value 8.
+TEST(Frame, TheBlinkPhaseIsSetInEverySecondPeriodOf256Milliseconds) {
   struct Case {
-    std::uint64_t count;
-    bool shown;
-  } cases[] = {{0, true}, {7, true}, {8, false}, {15, false}, {16, true}, {24, false}, {1000, false}};
+    int milliseconds;
+    bool phase;
+  } cases[] = {{0, false},   {255, false}, {256, true},  {511, true},
+               {512, false}, {768, true},  {1023, true}, {1024, false}};
   for (const auto& c : cases) {
+    EXPECT_EQ(blink_phase_at(std::chrono::milliseconds(c.milliseconds)), c.phase) << c.milliseconds;
+  }
+}
+
+TEST(Frame, BlinkingCellsHideTheirGlyphWhileThePhaseIsSet) {
+  // Attribute 0x87: blink, light grey on black.
+  for (const bool phase : {false, true}) {
     PageSnapshot page;
     page.cells[cell_index(10, 40)] = Cell{219, 0x87};
     page.cells[cell_index(10, 41)] = Cell{219, 0x07};  // no blink bit: always shown
-    const Frame f = full_frame(page, start_palette(), c.count);
-    EXPECT_EQ(cell_pixel(f, 10, 40, 2, 9), c.shown ? kGrey : kBlack) << c.count;
-    EXPECT_EQ(cell_pixel(f, 10, 41, 2, 9), kGrey) << c.count;
+    const Frame f = full_frame(page, start_palette(), phase);
+    EXPECT_EQ(cell_pixel(f, 10, 40, 2, 9), phase ? kBlack : kGrey) << phase;
+    EXPECT_EQ(cell_pixel(f, 10, 41, 2, 9), kGrey) << phase;
   }
+}
+
+TEST(Frame, APageBlinksWithAVisibleCursorOrABlinkingCell) {
+  PageSnapshot page;
+  EXPECT_FALSE(page_blinks(page));
+  page.cells[cell_index(25, 80)] = Cell{'x', 0x87};
+  EXPECT_TRUE(page_blinks(page));
+  page.cells[cell_index(25, 80)] = Cell{'x', 0x07};
+  page.cursor_visible = true;
+  EXPECT_TRUE(page_blinks(page));
 }
 
 TEST(Frame, TheCursorIsAnUnderlineOnRow14WhileVisibleAndInPhase) {
   struct Case {
     bool visible;
-    std::uint64_t count;
+    bool phase;
     bool underline;
-  } cases[] = {{true, 8, true}, {true, 0, false}, {false, 8, false}, {true, 9, true}, {true, 17, false}};
+  } cases[] = {{true, true, true}, {true, false, false}, {false, true, false}};
   for (const auto& c : cases) {
     PageSnapshot page;
     page.cells[cell_index(2, 3)] = Cell{32, 0x70};  // black on light grey
     page.cursor_row = 2;
     page.cursor_column = 3;
     page.cursor_visible = c.visible;
-    const Frame f = full_frame(page, start_palette(), c.count);
+    const Frame f = full_frame(page, start_palette(), c.phase);
     for (int dx = 0; dx < 8; ++dx) {
-      EXPECT_EQ(cell_pixel(f, 2, 3, dx, 14), c.underline ? kBlack : kGrey) << c.count;
+      EXPECT_EQ(cell_pixel(f, 2, 3, dx, 14), c.underline ? kBlack : kGrey) << c.phase;
       EXPECT_EQ(cell_pixel(f, 2, 3, dx, 13), kGrey);
       EXPECT_EQ(cell_pixel(f, 2, 3, dx, 15), kGrey);
     }
@@ -121,7 +140,7 @@ TEST(Frame, TheCursorLineShowsOnAHiddenBlinkingGlyphInItsForeground) {
   page.cursor_row = 25;
   page.cursor_column = 80;
   page.cursor_visible = true;
-  const Frame f = full_frame(page, start_palette(), 8);
+  const Frame f = full_frame(page, start_palette(), true);
   EXPECT_EQ(cell_pixel(f, 25, 80, 0, 14), kYellow);
   EXPECT_EQ(f.at(639, 399), kBlue);
 }
@@ -179,42 +198,42 @@ TEST(Frame, AFrameLineOfBoxCharactersIsUnbrokenOnScreen) {
 TEST(FrameRenderer, RedrawsOnlyChangedCellsAndTheCursorCells) {
   FrameRenderer renderer;
   PageSnapshot page;
-  renderer.update(page, start_palette(), 0, 0);
+  renderer.update(page, start_palette(), 0, false);
   EXPECT_EQ(renderer.redrawn_cells(), kPageCells);
 
-  renderer.update(page, start_palette(), 0, 1);
+  renderer.update(page, start_palette(), 0, false);
   EXPECT_EQ(renderer.redrawn_cells(), 0);
 
   page.cells[cell_index(5, 10)] = Cell{'A', 0x07};
-  renderer.update(page, start_palette(), 0, 2);
+  renderer.update(page, start_palette(), 0, false);
   EXPECT_EQ(renderer.redrawn_cells(), 1);
   EXPECT_EQ(renderer.redrawn()[4].first, 10);
   EXPECT_EQ(renderer.redrawn()[4].last, 10);
 
   page.cursor_row = 7;
   page.cursor_column = 30;
-  renderer.update(page, start_palette(), 0, 3);
+  renderer.update(page, start_palette(), 0, false);
   EXPECT_EQ(renderer.redrawn_cells(), 2);  // old cursor (1, 1), new cursor (7, 30)
   EXPECT_EQ(renderer.redrawn()[0].first, 1);
   EXPECT_EQ(renderer.redrawn()[6].first, 30);
   EXPECT_EQ(renderer.redrawn()[6].last, 30);
 
   page.cursor_visible = true;
-  renderer.update(page, start_palette(), 0, 8);  // the underline appears
+  renderer.update(page, start_palette(), 0, true);  // the underline appears
   EXPECT_EQ(renderer.redrawn_cells(), 1);
-  renderer.update(page, start_palette(), 0, 16);  // and goes with the phase
+  renderer.update(page, start_palette(), 0, false);  // and goes with the phase
   EXPECT_EQ(renderer.redrawn_cells(), 1);
   page.cursor_visible = false;
 
   page.cells[cell_index(20, 1)] = Cell{'B', 0x87};
   page.cells[cell_index(20, 2)] = Cell{'C', 0x87};
-  renderer.update(page, start_palette(), 0, 17);
-  renderer.update(page, start_palette(), 0, 24);  // phase change: the two blinking cells
+  renderer.update(page, start_palette(), 0, false);
+  renderer.update(page, start_palette(), 0, true);  // phase change: the two blinking cells
   EXPECT_EQ(renderer.redrawn_cells(), 2);
   EXPECT_EQ(renderer.redrawn()[19].first, 1);
   EXPECT_EQ(renderer.redrawn()[19].last, 2);
 
-  renderer.update(page, start_palette(), 1, 25);  // new palette generation: everything
+  renderer.update(page, start_palette(), 1, true);  // new palette generation: everything
   EXPECT_EQ(renderer.redrawn_cells(), kPageCells);
 }
 
@@ -240,12 +259,12 @@ TEST(FrameRenderer, IncrementalFramesEqualFullFramesAfterRandomChanges) {
       palette[random() % 16] = 0xFF000000u | (random() & 0xFFFFFFu);
       ++generation;
     }
-    const std::uint64_t frame_count = count + (random() % 3 == 0 ? 1 : 0);
-    renderer.update(page, palette, generation, frame_count);
-    draw_frame(page, palette, frame_count, expected.pixels.data());
+    const bool phase = random() % 3 == 0;
+    renderer.update(page, palette, generation, phase);
+    draw_frame(page, palette, phase, expected.pixels.data());
     ASSERT_EQ(renderer.pixels(), expected.pixels) << "frame " << count;
   }
 }
 
 }  // namespace
-}  // namespace console
+}  // namespace window

@@ -1,8 +1,15 @@
-#include "console/frame.h"
+#include "window/frame.h"
 
-#include "console/font.h"
+#include "window/font.h"
 
-namespace console {
+namespace window {
+
+using console::Cell;
+using console::kPageCells;
+using console::kPageColumns;
+using console::kPageRows;
+using console::PageSnapshot;
+using console::TextPage;
 
 namespace {
 
@@ -34,10 +41,9 @@ void draw_glyph(std::uint32_t* pixels, int stride, int x, int y, std::uint8_t co
   }
 }
 
-void draw_cell(const PageSnapshot& page, const FramePalette& palette, std::uint64_t frame_count,
-               int index, std::uint32_t* pixels) {
+void draw_cell(const PageSnapshot& page, const FramePalette& palette, bool phase, int index,
+               std::uint32_t* pixels) {
   const Cell cell = page.cells[index];
-  const bool phase = blink_phase(frame_count);
   const std::uint32_t foreground = palette[cell.attribute & 0x0F];
   const std::uint32_t background = palette[(cell.attribute >> 4) & 0x07];
   const bool hidden = phase && (cell.attribute & 0x80) != 0;
@@ -51,18 +57,25 @@ void draw_cell(const PageSnapshot& page, const FramePalette& palette, std::uint6
   }
 }
 
-void draw_frame(const PageSnapshot& page, const FramePalette& palette, std::uint64_t frame_count,
+void draw_frame(const PageSnapshot& page, const FramePalette& palette, bool phase,
                 std::uint32_t* pixels) {
-  for (int i = 0; i < kPageCells; ++i) draw_cell(page, palette, frame_count, i, pixels);
+  for (int i = 0; i < kPageCells; ++i) draw_cell(page, palette, phase, i, pixels);
+}
+
+bool page_blinks(const PageSnapshot& page) {
+  if (page.cursor_visible) return true;
+  for (const Cell& cell : page.cells) {
+    if (cell.attribute & 0x80) return true;
+  }
+  return false;
 }
 
 FrameRenderer::FrameRenderer() : pixels_(kFrameWidth * kFrameHeight, 0xFF000000) {}
 
 void FrameRenderer::update(const PageSnapshot& page, const FramePalette& palette,
-                           std::uint32_t palette_generation, std::uint64_t frame_count) {
+                           std::uint32_t palette_generation, bool phase) {
   redrawn_.fill(RowSpan{});
   redrawn_cells_ = 0;
-  const bool phase = blink_phase(frame_count);
   const bool everything = !drawn_once_ || palette_generation != drawn_generation_;
   const bool phase_changed = phase != drawn_phase_;
   // The cursor's cells count when the cursor moved or its underline came or went.
@@ -76,18 +89,19 @@ void FrameRenderer::update(const PageSnapshot& page, const FramePalette& palette
     const Cell cell = page.cells[i];
     if (everything || !(cell == drawn_.cells[i]) || (phase_changed && (cell.attribute & 0x80)) ||
         i == old_cursor || i == new_cursor) {
-      redraw(page, palette, frame_count, i);
+      redraw(page, palette, phase, i);
     }
   }
   drawn_ = page;
   drawn_generation_ = palette_generation;
   drawn_phase_ = phase;
   drawn_once_ = true;
+  blinks_ = page_blinks(page);
 }
 
-void FrameRenderer::redraw(const PageSnapshot& page, const FramePalette& palette,
-                           std::uint64_t frame_count, int index) {
-  draw_cell(page, palette, frame_count, index, pixels_.data());
+void FrameRenderer::redraw(const PageSnapshot& page, const FramePalette& palette, bool phase,
+                           int index) {
+  draw_cell(page, palette, phase, index, pixels_.data());
   RowSpan& span = redrawn_[index / kPageColumns];
   const int column = index % kPageColumns + 1;
   if (span.first == 0) span.first = column;
@@ -95,4 +109,4 @@ void FrameRenderer::redraw(const PageSnapshot& page, const FramePalette& palette
   ++redrawn_cells_;
 }
 
-}  // namespace console
+}  // namespace window

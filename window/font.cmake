@@ -1,8 +1,8 @@
 # The glyphs of the text page: the standard VGA 8 x 16 font of code page 437, turned at
 # build time from the console font of Debian's console-data package into a generated
-# source of the console library. No font data lives in the source tree.
+# source of the window's frame library. No font data lives in the source tree.
 #
-# Included from the top CMakeLists.txt, this file adds the build rule; run with
+# Included from window/CMakeLists.txt, this file adds the build rule; run with
 # `cmake -P`, it is the converter itself (PSF = the .psf.gz font, OUT = the source).
 
 if(CMAKE_SCRIPT_MODE_FILE)
@@ -80,11 +80,11 @@ if(CMAKE_SCRIPT_MODE_FILE)
   string(REGEX REPLACE "((0x..,){16})" "\\1\n" rows "${rows}")
   file(WRITE ${OUT}
        "// Generated at build time from ${PSF}; do not edit.\n"
-       "#include \"console/font.h\"\n\n"
-       "namespace console {\n\n"
+       "#include \"window/font.h\"\n\n"
+       "namespace window {\n\n"
        "const std::array<std::uint8_t, kGlyphCount * kGlyphHeight> VGA_GLYPH_ROWS = {\n"
        "${rows}};\n\n"
-       "}  // namespace console\n")
+       "}  // namespace window\n")
   return()
 endif()
 
@@ -103,4 +103,4 @@ add_custom_command(
   DEPENDS ${DATACARD_FONT_FILE} ${CMAKE_CURRENT_LIST_FILE}
   COMMENT "Converting the VGA console font"
   VERBATIM)
-target_sources(console PRIVATE ${datacard_font_source})
+target_sources(window_frame PRIVATE ${datacard_font_source})

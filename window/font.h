@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-namespace console {
+namespace window {
 
 inline constexpr int kGlyphCount = 256;
 inline constexpr int kGlyphWidth = 8;
@@ -22,4 +22,4 @@ inline bool glyph_pixel(std::uint8_t code, int x, int y) {
   return (VGA_GLYPH_ROWS[code * kGlyphHeight + y] & (0x80 >> x)) != 0;
 }
 
-}  // namespace console
+}  // namespace window

@@ -1,5 +1,5 @@
 // The data card generator: the console with its window host, the program thread that
-// runs the road, and the window's main loop on this thread.
+// runs the road, and the window's event loop on this thread.
 #include <unistd.h>
 
 #include <climits>
@@ -9,8 +9,8 @@
 
 #include "app/run_program.h"
 #include "console/console.h"
-#include "window/display_window.h"
-#include "window/freeglut_host.h"
+#include "window/display_loop.h"
+#include "window/window_host.h"
 
 namespace {
 
@@ -29,11 +29,10 @@ void change_to_binary_folder() {
 
 int main(int argc, char** argv) {
   change_to_binary_folder();
-  window::FreeglutHost host;
+  window::WindowHost host;
   console::Console console(host);
-  host.attach(&console.flags);
-  window::DisplayWindow display(console, host);
-  if (!display.open(argc, argv)) return 1;
+  window::DisplayLoop window(console, host);
+  if (!window.open(argc, argv)) return 1;
   std::thread program([&console] { app::run_program(console); });
-  display.run(program);
+  window.run(program);
 }

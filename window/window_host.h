@@ -1,14 +1,14 @@
 // The console's host in the real window. The error box and the fatal box are asked
 // for on the program thread and shown by the window thread: the program thread posts
-// the box and blocks until the window thread has the answer, while the window goes on
-// drawing. Once the exit has begun (the stop flag), a box waiting for its answer is
-// answered No (or OK), so the exit never waits for a box that nobody will answer.
+// the box, rings the display and sleeps on the console's wakeup until the window
+// thread has the answer, while the window goes on drawing. Once the exit has begun
+// (the stop flag), a box waiting for its answer is answered No (or OK), so the exit
+// never waits for a box that nobody will answer.
 //
 // Nothing here draws; the window asks for the box to show with `shown_box` and
 // reports the user's answer with `answer_box`.
 #pragma once
 
-#include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -26,11 +26,11 @@ struct BoxRequest {
   bool yes_no = true;  // Yes and No; else OK alone
 };
 
-class FreeglutHost : public console::ConsoleHost {
+class WindowHost : public console::ConsoleHost {
  public:
-  // The flags whose stop flag answers a waiting box. REQUIRES: called before the
-  // program thread starts; `flags` outlives the host's use.
-  void attach(const console::ConsoleFlags* flags) { flags_ = flags; }
+  // The console whose flags the box sleeps on and whose display it rings. REQUIRES:
+  // called before the program thread starts.
+  void attach(console::Console& console) { console_ = &console; }
 
   // Program thread.
   bool ask_error_box(const std::string& title, const std::string& text) override;
@@ -44,10 +44,10 @@ class FreeglutHost : public console::ConsoleHost {
 
  private:
   bool ask(const std::string& title, const std::string& text, bool yes_no);
+  bool answered_or_stopped() const;
 
-  const console::ConsoleFlags* flags_ = nullptr;
+  console::Console* console_ = nullptr;
   mutable std::mutex mutex_;
-  std::condition_variable answered_;
   std::optional<BoxRequest> request_;
   std::optional<bool> answer_;
   std::uint64_t last_id_ = 0;

@@ -1,0 +1,159 @@
+#include "window/platform.h"
+
+#include <GL/freeglut.h>
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+#include <poll.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+#include "window/frame.h"
+#include "window/key_mapping.h"
+
+namespace window {
+
+namespace {
+
+// The platform that freeglut's plain function callbacks report to; there is one.
+Platform* active = nullptr;
+
+WindowEvent event_of(WindowEvent::Kind kind, int x = 0, int y = 0) {
+  WindowEvent e;
+  e.kind = kind;
+  e.x = x;
+  e.y = y;
+  return e;
+}
+
+}  // namespace
+
+// freeglut's and Xlib's callbacks: each translates and queues, nothing else.
+struct PlatformCallbacks {
+  static void keyboard(unsigned char key, int, int) {
+    Platform& p = *active;
+    p.read_x_events();  // keys typed before this one
+    WindowEvent e = event_of(WindowEvent::Kind::Key);
+    e.typed = key;
+    e.key = key_event_for_character(key, glutGetModifiers(),
+                                    [&p](unsigned long keysym) { return p.x_events_.held(keysym); });
+    p.events_.push_back(e);
+  }
+  static void special(int key, int, int) {
+    Platform& p = *active;
+    p.read_x_events();
+    WindowEvent e = event_of(WindowEvent::Kind::Key);
+    e.key = key_event_for_special(key, glutGetModifiers());
+    if (e.key) p.events_.push_back(e);
+  }
+  static void mouse(int button, int state, int x, int y) {
+    if (button == GLUT_LEFT_BUTTON && state == GLUT_DOWN) {
+      active->events_.push_back(event_of(WindowEvent::Kind::Click, x, y));
+    }
+  }
+  static void reshape(int width, int height) {
+    active->events_.push_back(event_of(WindowEvent::Kind::Resize, width, height));
+  }
+  static void display() { active->events_.push_back(event_of(WindowEvent::Kind::Uncovered)); }
+  static void close() { active->events_.push_back(event_of(WindowEvent::Kind::Close)); }
+
+  // An error about the window once it is gone is expected; any other is reported once
+  // and the window carries on (the next whole frame puts the picture right).
+  static int x_error(Display* display, XErrorEvent* error) {
+    if (active->window_gone_ || error->resourceid == active->window_) return 0;
+    if (!std::exchange(active->error_reported_, true)) {
+      char text[160];
+      XGetErrorText(display, error->error_code, text, sizeof text);
+      std::fprintf(stderr, "datacard: the display refused a request (%s, request %d)\n", text,
+                   error->request_code);
+    }
+    return 0;
+  }
+  [[noreturn]] static int x_connection_lost(Display*) {
+    std::fprintf(stderr, "datacard: the connection to the display was lost\n");
+    if (active->lost_) active->lost_();
+    std::_Exit(1);
+  }
+};
+
+bool Platform::open(int& argc, char** argv, std::function<void()> lost) {
+  Display* probe = XOpenDisplay(nullptr);
+  if (!probe) {
+    const char* name = std::getenv("DISPLAY");
+    std::fprintf(stderr, "datacard: cannot open the display \"%s\"\n", name ? name : "");
+    return false;
+  }
+  XCloseDisplay(probe);
+  // A software renderer's rasterizer threads would only add wake-ups for a one-quad
+  // page; the window thread draws it alone (a setting of the user's own is kept).
+  setenv("LP_NUM_THREADS", "0", 0);
+  // A display that goes away is reported by Xlib, not by a signal.
+  std::signal(SIGPIPE, SIG_IGN);
+  glutInit(&argc, argv);
+  glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE);
+  if (!glutGet(GLUT_DISPLAY_MODE_POSSIBLE)) {
+    std::fprintf(stderr, "datacard: the display has no usable mode for the window\n");
+    return false;
+  }
+  glutInitWindowSize(kFrameWidth, kFrameHeight);
+  glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
+  glutCreateWindow("Untitled");
+  display_ = glXGetCurrentDisplay();
+  window_ = glXGetCurrentDrawable();
+  active = this;
+  lost_ = std::move(lost);
+  XSetErrorHandler(PlatformCallbacks::x_error);
+  XSetIOErrorHandler(PlatformCallbacks::x_connection_lost);
+  x_events_.open(window_);
+  glutDisplayFunc(PlatformCallbacks::display);
+  glutReshapeFunc(PlatformCallbacks::reshape);
+  glutKeyboardFunc(PlatformCallbacks::keyboard);
+  glutSpecialFunc(PlatformCallbacks::special);
+  glutMouseFunc(PlatformCallbacks::mouse);
+  glutCloseFunc(PlatformCallbacks::close);
+  return true;
+}
+
+void Platform::read_x_events() {
+  x_events_.read([this](const XWindowEvent& x) {
+    if (x.destroyed) {
+      events_.push_back(event_of(WindowEvent::Kind::Destroyed));
+      return;
+    }
+    WindowEvent e = event_of(WindowEvent::Kind::Key);
+    e.key = x.key;
+    events_.push_back(e);
+  });
+}
+
+// Each read of a connection costs a system call, so only the connections that have
+// something are read: a wake of the blink costs none.
+std::vector<WindowEvent> Platform::take_events() {
+  if (std::exchange(x_readable_, false) || x_events_.queued()) read_x_events();
+  const bool glut = std::exchange(glut_readable_, false) || XEventsQueued(display_, QueuedAlready) > 0;
+  if (glut && !window_gone_) {
+    glutMainLoopEvent();
+    read_x_events();
+  }
+  return std::exchange(events_, {});
+}
+
+bool Platform::sleep(int bell_fd, std::optional<std::chrono::milliseconds> limit) {
+  // Events Xlib has already read from the connections would not wake poll. (The
+  // second connection asks nothing of the server but in a key's handling, where its
+  // question is answered at once.)
+  XFlush(display_);
+  if (XEventsQueued(display_, QueuedAlready) > 0 || x_events_.queued()) return false;
+  pollfd fds[3] = {{ConnectionNumber(display_), POLLIN, 0}, {bell_fd, POLLIN, 0}, {x_events_.fd(), POLLIN, 0}};
+  const nfds_t count = x_events_.fd() >= 0 ? 3 : 2;
+  const int timeout = limit ? static_cast<int>(std::max<long long>(0, limit->count())) : -1;
+  if (poll(fds, count, timeout) <= 0) return false;
+  glut_readable_ = fds[0].revents != 0;
+  x_readable_ = count == 3 && fds[2].revents != 0;
+  return fds[1].revents != 0;
+}
+
+}  // namespace window

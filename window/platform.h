@@ -1,0 +1,84 @@
+// The platform part of the window: the freeglut window with its GL context and the
+// window's X events on a second connection. Its callbacks only translate what the
+// window system reports into window events and queue them, in the order they came;
+// the display loop (display_loop.h) acts on them. It also lets the window thread sleep
+// until an X event comes on either connection, the display's bell rings, or a time
+// limit passes.
+//
+// freeglut cannot tell Backspace from Ctrl+H, nor Tab from Ctrl+I, by the character
+// alone: the modifier state and the keys held decide (key_mapping.h). Keys freeglut
+// does not deliver come from the second connection (x_events.h), which is read before
+// each freeglut key so that the keys keep the order typed.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "console/key_queue.h"
+#include "window/x_events.h"
+
+struct _XDisplay;
+
+namespace window {
+
+struct WindowEvent {
+  enum class Kind {
+    Key,        // a key press: `key` when it has a console key event, `typed` the character
+    Click,      // the left mouse button pressed at window pixel (x, y)
+    Resize,     // the window is now x by y pixels
+    Uncovered,  // the window's contents were lost (an expose): show it whole again
+    Close,      // the close button, or the window manager's close message
+    Destroyed,  // another client destroyed the window
+  };
+  Kind kind = Kind::Key;
+  std::optional<console::KeyEvent> key;
+  unsigned char typed = 0;  // the character freeglut typed (0 for other keys)
+  int x = 0;
+  int y = 0;
+};
+
+class Platform {
+ public:
+  Platform() = default;
+  Platform(const Platform&) = delete;
+  Platform& operator=(const Platform&) = delete;
+
+  // Connects to the display and opens the 640 x 400 window titled "Untitled", its GL
+  // context current on this thread. When the connection is later lost, writes one
+  // line to standard error and calls `lost`, which must end the process. When there
+  // is no display or no usable mode, writes one line to standard error and returns
+  // false.
+  bool open(int& argc, char** argv, std::function<void()> lost);
+
+  // The events that have come since the last call, without waiting. Reads only the
+  // connections that have something (what `sleep` saw, or what Xlib already holds).
+  std::vector<WindowEvent> take_events();
+
+  // Sleeps until an X event comes, `bell_fd` becomes readable or `limit` passes (no
+  // limit: until one of the others). Returns whether `bell_fd` became readable.
+  bool sleep(int bell_fd, std::optional<std::chrono::milliseconds> limit);
+
+  // The window is gone (closed or destroyed): errors about it are expected and
+  // silent.
+  void forget_window() { window_gone_ = true; }
+
+  _XDisplay* display() const { return display_; }
+
+ private:
+  friend struct PlatformCallbacks;
+  void read_x_events();
+
+  _XDisplay* display_ = nullptr;  // freeglut's connection
+  unsigned long window_ = 0;
+  XEventReader x_events_;
+  std::vector<WindowEvent> events_;
+  std::function<void()> lost_;
+  bool window_gone_ = false;
+  bool error_reported_ = false;
+  bool glut_readable_ = true;  // freeglut's connection has something to read (or its start)
+  bool x_readable_ = true;
+};
+
+}  // namespace window

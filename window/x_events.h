@@ -1,0 +1,53 @@
+// The window's own X events that freeglut does not deliver, read on a second
+// connection to the X server (any number of clients may select events on one window):
+// the presses of Pause, Break, Scroll Lock, Num Lock, Caps Lock and Shift+Tab, and the
+// end of the window when another client destroys it. The same connection tells which
+// keys are held down, for the characters freeglut cannot tell apart alone
+// (key_mapping.h).
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "console/key_queue.h"
+
+struct _XDisplay;
+
+namespace window {
+
+// One event read from the second connection: a key press (its console key event) or
+// the window destroyed.
+struct XWindowEvent {
+  std::optional<console::KeyEvent> key;
+  bool destroyed = false;
+};
+
+class XEventReader {
+ public:
+  XEventReader() = default;
+  XEventReader(const XEventReader&) = delete;
+  XEventReader& operator=(const XEventReader&) = delete;
+  ~XEventReader();
+
+  // Connects to the display and selects key presses and the window's structure
+  // events on `window`. Returns false when that fails; the reader then delivers
+  // nothing and knows of no held key.
+  bool open(unsigned long window);
+
+  // The connection's file descriptor, to sleep on (-1 when not open).
+  int fd() const;
+  // Whether Xlib may hold events already read from the connection: only after a
+  // question to the server (held) since the last read, which leaves none.
+  bool queued();
+  // Delivers the events received since the last call, in order, without waiting.
+  void read(const std::function<void(const XWindowEvent&)>& deliver);
+
+  // True when the key of `keysym` is held down now.
+  bool held(unsigned long keysym);
+
+ private:
+  _XDisplay* display_ = nullptr;
+  bool asked_ = false;  // a reply was read since the last read of the events
+};
+
+}  // namespace window
