@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "console/key_down.h"
 
 namespace console {
 

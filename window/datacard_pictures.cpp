@@ -34,10 +34,9 @@ int fail(const std::string& what, e2e::ProgramRun& run) {
 
 // Waits for what the picture must show, then writes the window as a PNG file.
 template <typename Shows>
-bool take_picture(const e2e::VirtualDisplay& display, e2e::ProgramRun& run, Shows shows,
-                  const fs::path& file) {
+bool take_picture(e2e::ProgramRun& run, Shows shows, const fs::path& file) {
   if (!run.wait_for_screen(shows)) return false;
-  const auto image = e2e::read_window_image(display, run);
+  const auto image = e2e::read_window_image(run);
   if (!image || !e2e::write_png_file(file.string(), *image)) return false;
   std::printf("pictures: %s (%d x %d)\n", file.string().c_str(), image->width, image->height);
   return true;
@@ -65,7 +64,7 @@ int main(int argc, char** argv) {
   run.type("s");
   // The card is complete when the weapons table's bottom rule stands on row 24.
   const auto card = [](const e2e::Screen& s) { return s.row(24).rfind("\xC0", 0) == 0; };
-  if (!take_picture(display, run, card, folder / "screen-card.png")) return fail("no screen card", run);
+  if (!take_picture(run, card, folder / "screen-card.png")) return fail("no screen card", run);
 
   run.type("t");
   // The damage view is complete when the title block stands on row 19 and its battery
@@ -73,7 +72,7 @@ int main(int argc, char** argv) {
   const auto damage = [](const e2e::Screen& s) {
     return s.row(19).find("Ostravel") != std::string::npos && !s.row(22).empty();
   };
-  if (!take_picture(display, run, damage, folder / "damage-view.png")) return fail("no damage view", run);
+  if (!take_picture(run, damage, folder / "damage-view.png")) return fail("no damage view", run);
 
   run.type("q");
   run.type("x");

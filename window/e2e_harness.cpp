@@ -407,24 +407,6 @@ std::optional<Screen> ProgramRun::read_screen() {
   return last_;
 }
 
-bool ProgramRun::save_image(const std::string& path) {
-  if (!find_window()) return false;
-  XWindowAttributes a;
-  if (!XGetWindowAttributes(x(), window_, &a)) return false;
-  XImage* image = XGetImage(x(), window_, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
-  if (!image) return false;
-  std::ofstream out(path, std::ios::binary);
-  out << "P6\n" << a.width << " " << a.height << "\n255\n";
-  for (int y = 0; y < a.height; ++y) {
-    for (int x = 0; x < a.width; ++x) {
-      const unsigned long p = XGetPixel(image, x, y);
-      out.put(static_cast<char>(p >> 16)).put(static_cast<char>(p >> 8)).put(static_cast<char>(p));
-    }
-  }
-  XDestroyImage(image);
-  return static_cast<bool>(out);
-}
-
 std::string ProgramRun::last_screen_dump() const {
   return last_ ? last_->dump() : "(nothing read)";
 }

@@ -100,8 +100,6 @@ class ProgramRun {
   std::optional<Screen> read_screen();
   // The window's pixels (0xRRGGBB, row-major) and its size.
   bool read_pixels(std::vector<std::uint32_t>& pixels, int& width, int& height);
-  // Writes what the window shows as a PPM image, for looking at a failure.
-  bool save_image(const std::string& path);
   // The screen read last, for failure messages ("(nothing read)" when none).
   std::string last_screen_dump() const;
   // Waits until some row (or row `row`, 1 to 25) holds `text`; the screen last read.

@@ -19,7 +19,7 @@
 #include <functional>
 #include <optional>
 
-#include "console/key_queue.h"
+#include "console/key_down.h"
 
 namespace window {
 

@@ -16,7 +16,7 @@
 #include <optional>
 #include <vector>
 
-#include "console/key_queue.h"
+#include "console/key_down.h"
 #include "window/x_events.h"
 
 struct _XDisplay;

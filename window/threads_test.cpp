@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "console/key_down.h"
 #include "console/keyboard.h"
 #include "console/number_input.h"
 #include "console/runtime_error.h"

@@ -11,6 +11,6 @@ namespace e2e {
 
 // What the window of `run` shows now, or nothing while it has no window (or the window
 // cannot be read).
-std::optional<RgbImage> read_window_image(const VirtualDisplay& display, ProgramRun& run);
+std::optional<RgbImage> read_window_image(ProgramRun& run);
 
 }  // namespace e2e

@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-#include "console/key_queue.h"
+#include "console/key_down.h"
 
 struct _XDisplay;
 
