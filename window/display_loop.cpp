@@ -98,7 +98,7 @@ void DisplayLoop::update_frame(Clock::time_point now) {
   // generation on the next frame, which then redraws everything.
   const std::uint32_t generation = console_.page.palette_generation();
   const FramePalette palette = read_frame_palette(console_.page);
-  frame_.update(console_.page.snapshot(), palette, generation, phase);
+  frame_.update(console_.page.shown(), palette, generation, phase);
   drawn_phase_ = phase;
   drawn_once_ = true;
   renderer_.take_changes(frame_);
