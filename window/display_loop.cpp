@@ -55,7 +55,7 @@ void DisplayLoop::key(const WindowEvent& event) {
   if (box_) {
     if (event.typed != 0) {
       if (const auto yes = answer_for_key(event.typed, box_->yes_no)) {
-        host_.answer_box(box_->id, *yes);
+        answer_box(*yes);
         return;
       }
     }
@@ -68,7 +68,14 @@ void DisplayLoop::click(int x, int y) {
   if (!box_ || !box_view_) return;
   const auto cell = renderer_.cell_at(x, y);
   if (!cell) return;
-  if (const auto yes = button_at(*box_view_, cell->first, cell->second)) host_.answer_box(box_->id, *yes);
+  if (const auto yes = button_at(*box_view_, cell->first, cell->second)) answer_box(*yes);
+}
+
+// The answered box goes at once, so the keys that come after its answer in the same
+// batch of events reach the queue instead of being taken for the box.
+void DisplayLoop::answer_box(bool yes) {
+  host_.answer_box(box_->id, yes);
+  update_box();
 }
 
 // The box first: a box that just came is then drawn over the page as it stood when

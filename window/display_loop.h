@@ -41,6 +41,7 @@ class DisplayLoop {
   void handle(const WindowEvent& event);
   void key(const WindowEvent& event);
   void click(int x, int y);
+  void answer_box(bool yes);
   void update_box();
   void update_frame(Clock::time_point now);
   std::optional<std::chrono::milliseconds> sleep_limit(Clock::time_point now) const;

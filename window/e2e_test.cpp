@@ -118,6 +118,18 @@ TEST_F(Program, TheErrorBoxIsAnsweredWithTheMouse) {
   EXPECT_FALSE(run->read_screen()->contains("Unhandled Error"));
 }
 
+// The keys typed right after the key that answers a box reach the program: Y and S
+// typed at once answer the box of error 9 and then choose the screen card.
+TEST_F(Program, TheKeysTypedAfterABoxAnswerReachTheProgram) {
+  reach_the_menu();
+  run->type("5000\n");
+  ASSERT_TRUE(run->wait_for_text("Unhandled Error #9")) << run->last_screen_dump();
+  run->type_at_once("ys");
+  ASSERT_TRUE(run->wait_for_screen([](const Screen& s) {
+    return s.lines[0].rfind("\xDA\xC4\xC4\xC2", 0) == 0 && !s.contains(kOutputQuestion);
+  })) << run->last_screen_dump();
+}
+
 TEST_F(Program, AnswerNoEndsTheProgramWithCode0) {
   reach_the_menu();
   run->type("5000\n");
