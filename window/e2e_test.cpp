@@ -86,6 +86,18 @@ TEST_F(Program, TypedDigitsAndBackspaceReachTheNumberPrompt) {
   EXPECT_EQ(screen->row(21), " Ship 1");
 }
 
+// Keys read from the window's own X events (Pause) keep their place among the keys
+// freeglut delivers, also when they all come at once: each Pause is ended by the 9
+// after it, which is not queued, so the prompt shows 1, 2 and 3.
+TEST_F(Program, APauseTypedAmongOtherKeysKeepsItsPlace) {
+  reach_the_menu();
+  run->press_at_once({'1', XK_Pause, '9', '2', XK_Pause, '9', '3'});
+  // Whatever the keys did, the last one typed is the 3.
+  ASSERT_TRUE(run->wait_for_screen([](const Screen& s) { return s.row(24).back() == '3'; }))
+      << run->last_screen_dump();
+  EXPECT_EQ(run->read_screen()->row(24), " Ship 123") << run->last_screen_dump();
+}
+
 // A number outside 0 to 1000 at the menu raises error 9 after its step.
 TEST_F(Program, TheErrorBoxShowsItsTitleLinesAndButtonsOverThePage) {
   reach_the_menu();

@@ -12,7 +12,7 @@
 //
 // freeglut delivers nothing for Pause, Break, Scroll Lock, Shift+Tab (ISO_Left_Tab) and
 // Caps Lock, and its Num Lock is ignored here: those are read from the window's own X
-// events (see x_keys.h) and mapped by `key_event_for_x_keysym`.
+// events (see x_events.h) and mapped by `key_event_for_x_keysym`.
 #pragma once
 
 #include <cstdint>
@@ -39,5 +39,10 @@ std::optional<console::KeyEvent> key_event_for_special(int key, int modifiers);
 // Lock, Num Lock, Caps Lock, Shift+Tab), from its keysym after the modifiers and its
 // X modifier state; nothing for every other key.
 std::optional<console::KeyEvent> key_event_for_x_keysym(unsigned long keysym, unsigned state);
+
+// Whether freeglut reports a press of the key of this keysym itself (as a character or
+// a special key, Num Lock among them): every key but Pause, Break, Scroll Lock, Caps
+// Lock and Shift+Tab.
+bool freeglut_reports(unsigned long keysym);
 
 }  // namespace window

@@ -37,17 +37,21 @@ class XEventReader {
   // The connection's file descriptor, to sleep on (-1 when not open).
   int fd() const;
   // Whether Xlib may hold events already read from the connection: only after a
-  // question to the server (held) since the last read, which leaves none.
+  // question to the server (held) or a read that stopped at a key, since the last read
+  // of everything, which leaves none.
   bool queued();
   // Delivers the events received since the last call, in order, without waiting.
-  void read(const std::function<void(const XWindowEvent&)>& deliver);
+  // `up_to_key` is for a key freeglut is reporting now: the read stops after the first
+  // key press that freeglut reports itself (that key), and the events behind it stay
+  // for a later read, so they keep their place after it.
+  void read(const std::function<void(const XWindowEvent&)>& deliver, bool up_to_key = false);
 
   // True when the key of `keysym` is held down now.
   bool held(unsigned long keysym);
 
  private:
   _XDisplay* display_ = nullptr;
-  bool asked_ = false;  // a reply was read since the last read of the events
+  bool may_hold_ = false;  // a reply was read, or a read stopped at a key, since the last full read
 };
 
 }  // namespace window
