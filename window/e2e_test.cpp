@@ -98,6 +98,21 @@ TEST_F(Program, APauseTypedAmongOtherKeysKeepsItsPlace) {
   EXPECT_EQ(run->read_screen()->row(24), " Ship 123") << run->last_screen_dump();
 }
 
+// Ctrl with Backspace or Enter is told from Ctrl+H and Ctrl+M by the key pressed, also
+// when it is released before the window reads it: at the prompt Ctrl+Backspace (127)
+// and Ctrl+Enter (10) are refused, Ctrl+H (8) takes the 2 away again, and 5 follows.
+TEST_F(Program, CtrlWithBackspaceOrEnterIsToldFromCtrlWithALetter) {
+  reach_the_menu();
+  run->type("12");
+  run->press(XK_BackSpace, {XK_Control_L});
+  run->press(XK_Return, {XK_Control_L});
+  run->press(XK_h, {XK_Control_L});
+  run->type("5");
+  EXPECT_TRUE(run->wait_for_screen([](const Screen& s) { return s.row(24) == " Ship 15"; },
+                                   milliseconds(5000)))
+      << run->last_screen_dump();
+}
+
 // A number outside 0 to 1000 at the menu raises error 9 after its step.
 TEST_F(Program, TheErrorBoxShowsItsTitleLinesAndButtonsOverThePage) {
   reach_the_menu();

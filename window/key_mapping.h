@@ -6,9 +6,8 @@
 // character alone does not tell Backspace from Ctrl+H, Tab from Ctrl+I, Enter from
 // Ctrl+M, Esc from Ctrl+[ or Ctrl+3, nor Delete from Ctrl+8: the modifier state decides
 // first (no Ctrl: the named key), and with Ctrl the window asks which of the candidate
-// keys is held down at that moment. A key already released by then counts as the
-// letter or sign (Ctrl+Enter pressed and released faster than the window reads it
-// gives Ctrl+M).
+// keys was pressed: the window's own X events hold the press freeglut reports, so a
+// key released before the window reads it is told apart as well.
 //
 // freeglut delivers nothing for Pause, Break, Scroll Lock, Shift+Tab (ISO_Left_Tab) and
 // Caps Lock, and its Num Lock is ignored here: those are read from the window's own X
@@ -23,7 +22,7 @@
 
 namespace window {
 
-// Answers whether the key that produces the X keysym is held down right now.
+// Answers whether the key being reported is the key that produces the X keysym.
 using KeyHeld = std::function<bool(unsigned long keysym)>;
 
 // The key event of a freeglut character with the glutGetModifiers state, or nothing

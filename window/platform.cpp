@@ -39,7 +39,7 @@ struct PlatformCallbacks {
     WindowEvent e = event_of(WindowEvent::Kind::Key);
     e.typed = key;
     e.key = key_event_for_character(key, glutGetModifiers(),
-                                    [&p](unsigned long keysym) { return p.x_events_.held(keysym); });
+                                    [&p](unsigned long keysym) { return p.x_events_.reported_key_is(keysym); });
     p.events_.push_back(e);
   }
   static void special(int key, int, int) {

@@ -6,7 +6,7 @@
 // limit passes.
 //
 // freeglut cannot tell Backspace from Ctrl+H, nor Tab from Ctrl+I, by the character
-// alone: the modifier state and the keys held decide (key_mapping.h). Keys freeglut
+// alone: the modifier state and the key pressed decide (key_mapping.h). Keys freeglut
 // does not deliver come from the second connection (x_events.h), which is read before
 // each freeglut key up to that key's own press, and the rest after freeglut's events,
 // so that the keys keep the order typed also when many come at once.

@@ -26,6 +26,7 @@ bool XEventReader::queued() { return display_ && may_hold_ && XEventsQueued(disp
 void XEventReader::read(const std::function<void(const XWindowEvent&)>& deliver, bool up_to_key) {
   if (!display_) return;
   may_hold_ = up_to_key;
+  reported_keycode_ = 0;
   while (XPending(display_) > 0) {
     XEvent event;
     XNextEvent(display_, &event);
@@ -38,8 +39,16 @@ void XEventReader::read(const std::function<void(const XWindowEvent&)>& deliver,
     char text[8];
     XLookupString(&event.xkey, text, sizeof text, &keysym, nullptr);
     if (const auto key = key_event_for_x_keysym(keysym, event.xkey.state)) deliver(XWindowEvent{key, false});
-    if (up_to_key && freeglut_reports(keysym)) return;
+    if (up_to_key && freeglut_reports(keysym)) {
+      reported_keycode_ = event.xkey.keycode;
+      return;
+    }
   }
+}
+
+bool XEventReader::reported_key_is(unsigned long keysym) {
+  if (!display_ || reported_keycode_ == 0) return held(keysym);
+  return XKeysymToKeycode(display_, keysym) == reported_keycode_;
 }
 
 bool XEventReader::held(unsigned long keysym) {

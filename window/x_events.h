@@ -1,9 +1,9 @@
 // The window's own X events that freeglut does not deliver, read on a second
 // connection to the X server (any number of clients may select events on one window):
 // the presses of Pause, Break, Scroll Lock, Num Lock, Caps Lock and Shift+Tab, and the
-// end of the window when another client destroys it. The same connection tells which
-// keys are held down, for the characters freeglut cannot tell apart alone
-// (key_mapping.h).
+// end of the window when another client destroys it. The same connection sees every
+// key press, so it tells which key freeglut reports, for the characters freeglut
+// cannot tell apart alone (key_mapping.h).
 #pragma once
 
 #include <functional>
@@ -46,11 +46,16 @@ class XEventReader {
   // for a later read, so they keep their place after it.
   void read(const std::function<void(const XWindowEvent&)>& deliver, bool up_to_key = false);
 
-  // True when the key of `keysym` is held down now.
-  bool held(unsigned long keysym);
+  // True when the key freeglut reports now is the key of `keysym`: the key press the
+  // last read `up_to_key` stopped at, or, when that read found none yet, a key of
+  // `keysym` held down now.
+  bool reported_key_is(unsigned long keysym);
 
  private:
+  bool held(unsigned long keysym);
+
   _XDisplay* display_ = nullptr;
+  unsigned reported_keycode_ = 0;  // the press the last read up to a key stopped at (0: none)
   bool may_hold_ = false;  // a reply was read, or a read stopped at a key, since the last full read
 };
 
