@@ -42,8 +42,8 @@ class DisplayLoop {
   void key(const WindowEvent& event);
   void click(int x, int y);
   void answer_box(bool yes);
-  void update_box();
-  void update_frame(Clock::time_point now);
+  bool update_box();
+  void update_frame(Clock::time_point now, bool box_changed);
   std::optional<std::chrono::milliseconds> sleep_limit(Clock::time_point now) const;
   [[noreturn]] void finish(int exit_code);
 

@@ -419,9 +419,12 @@ class ProgramWithoutDesignFile : public Program {
 };
 
 // Without SHIP.DAT the start shows two error boxes, 53 and then 52, and after two Yes
-// the menu follows.
+// the menu follows. The first box comes right after the clear that follows the list's
+// echo, and is shown over the cleared page.
 TEST_F(ProgramWithoutDesignFile, TwoErrorBoxesThenTheMenu) {
-  ASSERT_TRUE(run->wait_for_text("Unhandled Error #53")) << run->last_screen_dump();
+  const auto box = run->wait_for_text("Unhandled Error #53");
+  ASSERT_TRUE(box) << run->last_screen_dump();
+  for (int r = 1; r <= 5; ++r) EXPECT_EQ(box->row(r), "") << box->dump();
   EXPECT_TRUE(run->read_screen()->contains(" File not found ")) << run->last_screen_dump();
   ASSERT_TRUE(run->answer_box("Unhandled Error #53", true)) << run->last_screen_dump();
   ASSERT_TRUE(run->wait_for_text("Unhandled Error #52")) << run->last_screen_dump();
