@@ -72,11 +72,16 @@ void TextPage::restore_start_palette() {
 }
 
 PageSnapshot TextPage::snapshot() const {
+  PageSnapshot s = shown();
+  s.pending_wrap = pending_wrap;
+  return s;
+}
+
+PageSnapshot TextPage::shown() const {
   PageSnapshot s;
   for (int i = 0; i < kPageCells; ++i) s.cells[i] = unpack(cells_[i].load(std::memory_order_relaxed));
   s.cursor_row = cursor_row();
   s.cursor_column = cursor_column();
-  s.pending_wrap = pending_wrap;
   s.cursor_visible = cursor_visible();
   return s;
 }

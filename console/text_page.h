@@ -71,7 +71,11 @@ class TextPage {
   std::uint32_t palette_generation() const { return palette_generation_.load(std::memory_order_relaxed); }
   void restore_start_palette();
 
+  // Program side: everything, the pending wrap included.
   PageSnapshot snapshot() const;
+  // Display side: what a frame shows (the cells, the cursor and its visible flag),
+  // read from the shared values only; the pending wrap, the program's own, stays false.
+  PageSnapshot shown() const;
   // Puts cells, cursor and pending wrap back as they were (the visible flag too).
   void restore(const PageSnapshot& saved);
 

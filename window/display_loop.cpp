@@ -30,8 +30,8 @@ void DisplayLoop::run(std::thread& program) {
     for (const WindowEvent& event : platform_.take_events()) handle(event);
     if (console_.flags.exit_request.load()) finish(0);
     const Clock::time_point now = Clock::now();
-    update_box();
-    update_frame(now);
+    const bool box_changed = update_box();
+    update_frame(now, box_changed);
     while (renderer_.wants_present()) renderer_.present(frame_);
     if (platform_.sleep(bell_.fd(), sleep_limit(now)) && bell_.clear()) bell_rang_ = true;
   }
@@ -55,7 +55,7 @@ void DisplayLoop::key(const WindowEvent& event) {
   if (box_) {
     if (event.typed != 0) {
       if (const auto yes = answer_for_key(event.typed, box_->yes_no)) {
-        host_.answer_box(box_->id, *yes);
+        answer_box(*yes);
         return;
       }
     }
@@ -68,28 +68,39 @@ void DisplayLoop::click(int x, int y) {
   if (!box_ || !box_view_) return;
   const auto cell = renderer_.cell_at(x, y);
   if (!cell) return;
-  if (const auto yes = button_at(*box_view_, cell->first, cell->second)) host_.answer_box(box_->id, *yes);
+  if (const auto yes = button_at(*box_view_, cell->first, cell->second)) answer_box(*yes);
 }
 
-// The box first: a box that just came is then drawn over the page as it stood when
-// the program asked for it.
-void DisplayLoop::update_box() {
+// The answered box goes at once, so the keys that come after its answer in the same
+// batch of events reach the queue instead of being taken for the box.
+void DisplayLoop::answer_box(bool yes) {
+  host_.answer_box(box_->id, yes);
+  update_box();
+}
+
+// The box first, then the frame (update_frame), which takes the page at once when a
+// box came: a box that just came is drawn over the page as it stood when the program
+// asked for it, not over a frame drawn a moment before. Returns whether the box
+// changed.
+bool DisplayLoop::update_box() {
   std::optional<BoxRequest> wanted = host_.shown_box();
   const bool same = wanted.has_value() == box_.has_value() && (!box_ || wanted->id == box_->id);
-  if (same) return;
+  if (same) return false;
   box_ = std::move(wanted);
   box_view_.reset();
   if (box_) box_view_ = lay_out_box(box_->title, box_->text, box_->yes_no);
   renderer_.show_box(box_view_);
+  return true;
 }
 
-// A new frame when the page changed (at most every kFrameSpacing) or the blink phase
-// toggled while something blinks. The changes are taken before the page is read, so a
-// change made while it is read rings the bell again.
-void DisplayLoop::update_frame(Clock::time_point now) {
+// A new frame when the page changed (at most every kFrameSpacing, and at once when the
+// box changed) or the blink phase toggled while something blinks. The changes are
+// taken before the page is read, so a change made while it is read rings the bell
+// again.
+void DisplayLoop::update_frame(Clock::time_point now, bool box_changed) {
   const bool phase = blink_phase_at(std::chrono::duration_cast<std::chrono::milliseconds>(now - start_));
   const bool blink_due = frame_.blinks() && phase != drawn_phase_;
-  const bool page_due = !drawn_once_ || blink_due || now - last_frame_ >= kFrameSpacing;
+  const bool page_due = !drawn_once_ || blink_due || box_changed || now - last_frame_ >= kFrameSpacing;
   const bool changed = page_due && console_.page.take_changes();
   if (page_due) bell_rang_ = false;
   if (!changed && !blink_due && drawn_once_) return;
@@ -98,7 +109,7 @@ void DisplayLoop::update_frame(Clock::time_point now) {
   // generation on the next frame, which then redraws everything.
   const std::uint32_t generation = console_.page.palette_generation();
   const FramePalette palette = read_frame_palette(console_.page);
-  frame_.update(console_.page.snapshot(), palette, generation, phase);
+  frame_.update(console_.page.shown(), palette, generation, phase);
   drawn_phase_ = phase;
   drawn_once_ = true;
   renderer_.take_changes(frame_);

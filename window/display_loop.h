@@ -41,8 +41,9 @@ class DisplayLoop {
   void handle(const WindowEvent& event);
   void key(const WindowEvent& event);
   void click(int x, int y);
-  void update_box();
-  void update_frame(Clock::time_point now);
+  void answer_box(bool yes);
+  bool update_box();
+  void update_frame(Clock::time_point now, bool box_changed);
   std::optional<std::chrono::milliseconds> sleep_limit(Clock::time_point now) const;
   [[noreturn]] void finish(int exit_code);
 

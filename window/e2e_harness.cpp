@@ -156,6 +156,9 @@ KeyCode keycode_for(Display* x, KeySym keysym, bool& shifted) {
   return code;
 }
 
+// The keysym of a typed character: its own code, Enter for "\n".
+unsigned long keysym_of(unsigned char c) { return c == '\n' ? XK_Return : static_cast<unsigned long>(c); }
+
 }  // namespace
 
 std::string Screen::row(int r) const {
@@ -420,7 +423,7 @@ std::optional<Screen> ProgramRun::wait_for_text(const std::string& text, int row
       timeout);
 }
 
-void ProgramRun::press(unsigned long keysym, std::initializer_list<unsigned long> modifiers) {
+void ProgramRun::send_key(unsigned long keysym, std::initializer_list<unsigned long> modifiers) {
   if (!x()) return;
   bool shifted = false;
   const KeyCode code = keycode_for(x(), keysym, shifted);
@@ -432,11 +435,28 @@ void ProgramRun::press(unsigned long keysym, std::initializer_list<unsigned long
   XTestFakeKeyEvent(x(), code, True, 0);
   XTestFakeKeyEvent(x(), code, False, 0);
   for (auto m = held.rbegin(); m != held.rend(); ++m) XTestFakeKeyEvent(x(), *m, False, 0);
+}
+
+void ProgramRun::press(unsigned long keysym, std::initializer_list<unsigned long> modifiers) {
+  if (!x()) return;
+  send_key(keysym, modifiers);
+  XSync(x(), False);
+}
+
+void ProgramRun::press_at_once(const std::vector<unsigned long>& keysyms) {
+  if (!x()) return;
+  for (unsigned long keysym : keysyms) send_key(keysym);
   XSync(x(), False);
 }
 
 void ProgramRun::type(const std::string& keys) {
-  for (unsigned char c : keys) press(c == '\n' ? XK_Return : static_cast<unsigned long>(c));
+  for (unsigned char c : keys) press(keysym_of(c));
+}
+
+void ProgramRun::type_at_once(const std::string& keys) {
+  std::vector<unsigned long> keysyms;
+  for (unsigned char c : keys) keysyms.push_back(keysym_of(c));
+  press_at_once(keysyms);
 }
 
 bool ProgramRun::answer_box(const std::string& title, bool yes, milliseconds timeout) {

@@ -113,6 +113,10 @@ class ProgramRun {
   void type(const std::string& keys);
   // Presses and releases the key of an X keysym with the modifier keysyms held.
   void press(unsigned long keysym, std::initializer_list<unsigned long> modifiers = {});
+  // Types the characters, or presses the keys of the keysyms, as one burst sent
+  // together: the keys reach the window at once, as a fast typist's reach a busy one.
+  void type_at_once(const std::string& keys);
+  void press_at_once(const std::vector<unsigned long>& keysyms);
   // Clicks the left mouse button on page cell (row, column) as the window shows it now.
   void click(int row, int column);
   // Waits for a box titled `title` and answers it with the key Y or N.
@@ -142,6 +146,8 @@ class ProgramRun {
 
  private:
   _XDisplay* x() const;
+  // Sends the key's press and release (with the modifiers held) without waiting.
+  void send_key(unsigned long keysym, std::initializer_list<unsigned long> modifiers = {});
 
   const VirtualDisplay& display_;
   std::string folder_;

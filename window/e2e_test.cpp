@@ -86,6 +86,33 @@ TEST_F(Program, TypedDigitsAndBackspaceReachTheNumberPrompt) {
   EXPECT_EQ(screen->row(21), " Ship 1");
 }
 
+// Keys read from the window's own X events (Pause) keep their place among the keys
+// freeglut delivers, also when they all come at once: each Pause is ended by the 9
+// after it, which is not queued, so the prompt shows 1, 2 and 3.
+TEST_F(Program, APauseTypedAmongOtherKeysKeepsItsPlace) {
+  reach_the_menu();
+  run->press_at_once({'1', XK_Pause, '9', '2', XK_Pause, '9', '3'});
+  // Whatever the keys did, the last one typed is the 3.
+  ASSERT_TRUE(run->wait_for_screen([](const Screen& s) { return s.row(24).back() == '3'; }))
+      << run->last_screen_dump();
+  EXPECT_EQ(run->read_screen()->row(24), " Ship 123") << run->last_screen_dump();
+}
+
+// Ctrl with Backspace or Enter is told from Ctrl+H and Ctrl+M by the key pressed, also
+// when it is released before the window reads it: at the prompt Ctrl+Backspace (127)
+// and Ctrl+Enter (10) are refused, Ctrl+H (8) takes the 2 away again, and 5 follows.
+TEST_F(Program, CtrlWithBackspaceOrEnterIsToldFromCtrlWithALetter) {
+  reach_the_menu();
+  run->type("12");
+  run->press(XK_BackSpace, {XK_Control_L});
+  run->press(XK_Return, {XK_Control_L});
+  run->press(XK_h, {XK_Control_L});
+  run->type("5");
+  EXPECT_TRUE(run->wait_for_screen([](const Screen& s) { return s.row(24) == " Ship 15"; },
+                                   milliseconds(5000)))
+      << run->last_screen_dump();
+}
+
 // A number outside 0 to 1000 at the menu raises error 9 after its step.
 TEST_F(Program, TheErrorBoxShowsItsTitleLinesAndButtonsOverThePage) {
   reach_the_menu();
@@ -116,6 +143,18 @@ TEST_F(Program, TheErrorBoxIsAnsweredWithTheMouse) {
   run->click(row, column);
   ASSERT_TRUE(run->wait_for_text(kOutputQuestion)) << run->last_screen_dump();
   EXPECT_FALSE(run->read_screen()->contains("Unhandled Error"));
+}
+
+// The keys typed right after the key that answers a box reach the program: Y and S
+// typed at once answer the box of error 9 and then choose the screen card.
+TEST_F(Program, TheKeysTypedAfterABoxAnswerReachTheProgram) {
+  reach_the_menu();
+  run->type("5000\n");
+  ASSERT_TRUE(run->wait_for_text("Unhandled Error #9")) << run->last_screen_dump();
+  run->type_at_once("ys");
+  ASSERT_TRUE(run->wait_for_screen([](const Screen& s) {
+    return s.lines[0].rfind("\xDA\xC4\xC4\xC2", 0) == 0 && !s.contains(kOutputQuestion);
+  })) << run->last_screen_dump();
 }
 
 TEST_F(Program, AnswerNoEndsTheProgramWithCode0) {
@@ -380,9 +419,12 @@ class ProgramWithoutDesignFile : public Program {
 };
 
 // Without SHIP.DAT the start shows two error boxes, 53 and then 52, and after two Yes
-// the menu follows.
+// the menu follows. The first box comes right after the clear that follows the list's
+// echo, and is shown over the cleared page.
 TEST_F(ProgramWithoutDesignFile, TwoErrorBoxesThenTheMenu) {
-  ASSERT_TRUE(run->wait_for_text("Unhandled Error #53")) << run->last_screen_dump();
+  const auto box = run->wait_for_text("Unhandled Error #53");
+  ASSERT_TRUE(box) << run->last_screen_dump();
+  for (int r = 1; r <= 5; ++r) EXPECT_EQ(box->row(r), "") << box->dump();
   EXPECT_TRUE(run->read_screen()->contains(" File not found ")) << run->last_screen_dump();
   ASSERT_TRUE(run->answer_box("Unhandled Error #53", true)) << run->last_screen_dump();
   ASSERT_TRUE(run->wait_for_text("Unhandled Error #52")) << run->last_screen_dump();

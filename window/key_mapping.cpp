@@ -130,4 +130,13 @@ std::optional<console::KeyEvent> key_event_for_x_keysym(unsigned long keysym, un
   return event;
 }
 
+bool freeglut_reports(unsigned long keysym) {
+  static constexpr unsigned long X_ONLY_KEYS[] = {XK_Pause, XK_Break, XK_Scroll_Lock, XK_Caps_Lock,
+                                                  XK_ISO_Left_Tab};
+  for (unsigned long key : X_ONLY_KEYS) {
+    if (key == keysym) return false;
+  }
+  return true;
+}
+
 }  // namespace window

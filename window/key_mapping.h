@@ -6,13 +6,12 @@
 // character alone does not tell Backspace from Ctrl+H, Tab from Ctrl+I, Enter from
 // Ctrl+M, Esc from Ctrl+[ or Ctrl+3, nor Delete from Ctrl+8: the modifier state decides
 // first (no Ctrl: the named key), and with Ctrl the window asks which of the candidate
-// keys is held down at that moment. A key already released by then counts as the
-// letter or sign (Ctrl+Enter pressed and released faster than the window reads it
-// gives Ctrl+M).
+// keys was pressed: the window's own X events hold the press freeglut reports, so a
+// key released before the window reads it is told apart as well.
 //
 // freeglut delivers nothing for Pause, Break, Scroll Lock, Shift+Tab (ISO_Left_Tab) and
 // Caps Lock, and its Num Lock is ignored here: those are read from the window's own X
-// events (see x_keys.h) and mapped by `key_event_for_x_keysym`.
+// events (see x_events.h) and mapped by `key_event_for_x_keysym`.
 #pragma once
 
 #include <cstdint>
@@ -23,7 +22,7 @@
 
 namespace window {
 
-// Answers whether the key that produces the X keysym is held down right now.
+// Answers whether the key being reported is the key that produces the X keysym.
 using KeyHeld = std::function<bool(unsigned long keysym)>;
 
 // The key event of a freeglut character with the glutGetModifiers state, or nothing
@@ -39,5 +38,10 @@ std::optional<console::KeyEvent> key_event_for_special(int key, int modifiers);
 // Lock, Num Lock, Caps Lock, Shift+Tab), from its keysym after the modifiers and its
 // X modifier state; nothing for every other key.
 std::optional<console::KeyEvent> key_event_for_x_keysym(unsigned long keysym, unsigned state);
+
+// Whether freeglut reports a press of the key of this keysym itself (as a character or
+// a special key, Num Lock among them): every key but Pause, Break, Scroll Lock, Caps
+// Lock and Shift+Tab.
+bool freeglut_reports(unsigned long keysym);
 
 }  // namespace window

@@ -35,16 +35,16 @@ WindowEvent event_of(WindowEvent::Kind kind, int x = 0, int y = 0) {
 struct PlatformCallbacks {
   static void keyboard(unsigned char key, int, int) {
     Platform& p = *active;
-    p.read_x_events();  // keys typed before this one
+    p.read_x_events(true);  // keys typed before this one
     WindowEvent e = event_of(WindowEvent::Kind::Key);
     e.typed = key;
     e.key = key_event_for_character(key, glutGetModifiers(),
-                                    [&p](unsigned long keysym) { return p.x_events_.held(keysym); });
+                                    [&p](unsigned long keysym) { return p.x_events_.reported_key_is(keysym); });
     p.events_.push_back(e);
   }
   static void special(int key, int, int) {
     Platform& p = *active;
-    p.read_x_events();
+    p.read_x_events(true);
     WindowEvent e = event_of(WindowEvent::Kind::Key);
     e.key = key_event_for_special(key, glutGetModifiers());
     if (e.key) p.events_.push_back(e);
@@ -117,7 +117,7 @@ bool Platform::open(int& argc, char** argv, std::function<void()> lost) {
   return true;
 }
 
-void Platform::read_x_events() {
+void Platform::read_x_events(bool up_to_key) {
   x_events_.read([this](const XWindowEvent& x) {
     if (x.destroyed) {
       events_.push_back(event_of(WindowEvent::Kind::Destroyed));
@@ -126,18 +126,19 @@ void Platform::read_x_events() {
     WindowEvent e = event_of(WindowEvent::Kind::Key);
     e.key = x.key;
     events_.push_back(e);
-  });
+  }, up_to_key);
 }
 
 // Each read of a connection costs a system call, so only the connections that have
-// something are read: a wake of the blink costs none.
+// something are read: a wake of the blink costs none. freeglut's events come first:
+// each of its keys reads the second connection up to that key's own press, and the
+// rest of the second connection is read after them, so a key only that connection
+// reports keeps its place among freeglut's keys.
 std::vector<WindowEvent> Platform::take_events() {
-  if (std::exchange(x_readable_, false) || x_events_.queued()) read_x_events();
+  const bool x = std::exchange(x_readable_, false) || x_events_.queued();
   const bool glut = std::exchange(glut_readable_, false) || XEventsQueued(display_, QueuedAlready) > 0;
-  if (glut && !window_gone_) {
-    glutMainLoopEvent();
-    read_x_events();
-  }
+  if (glut && !window_gone_) glutMainLoopEvent();
+  if (x || glut) read_x_events();
   return std::exchange(events_, {});
 }
 

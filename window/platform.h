@@ -6,9 +6,10 @@
 // limit passes.
 //
 // freeglut cannot tell Backspace from Ctrl+H, nor Tab from Ctrl+I, by the character
-// alone: the modifier state and the keys held decide (key_mapping.h). Keys freeglut
+// alone: the modifier state and the key pressed decide (key_mapping.h). Keys freeglut
 // does not deliver come from the second connection (x_events.h), which is read before
-// each freeglut key so that the keys keep the order typed.
+// each freeglut key up to that key's own press, and the rest after freeglut's events,
+// so that the keys keep the order typed also when many come at once.
 #pragma once
 
 #include <chrono>
@@ -68,7 +69,9 @@ class Platform {
 
  private:
   friend struct PlatformCallbacks;
-  void read_x_events();
+  // The second connection's events; `up_to_key` for a key freeglut reports now (see
+  // XEventReader::read).
+  void read_x_events(bool up_to_key = false);
 
   _XDisplay* display_ = nullptr;  // freeglut's connection
   unsigned long window_ = 0;

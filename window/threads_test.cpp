@@ -23,6 +23,7 @@
 #include "console/screen.h"
 #include "window/event_bell.h"
 #include "window/exit_handshake.h"
+#include "window/frame.h"
 #include "window/window_host.h"
 
 namespace window {
@@ -230,6 +231,43 @@ TEST(Threads, ThePauseHoldsTheProgramUntilTheNextKey) {
   rig.console.flags.exit_request.store(true);
   EXPECT_TRUE(exit_handshake(rig.console, 20s));
   program.join();
+}
+
+// The display draws frames from the page while the program prints lines that end in
+// column 80 (each leaves a wrap pending) and scrolls: what a frame reads is the
+// program's to write, and the last frame drawn shows the finished page.
+TEST(Threads, TheDisplayDrawsThePageWhileTheProgramPrints) {
+  Rig rig;
+  const std::string line(80, 'x');
+  std::atomic<bool> done{false};
+  std::thread program([&] {
+    for (int i = 0; i < 2000; ++i) {
+      console::print_to_screen(rig.console, line, false);
+      console::print_to_screen(rig.console, std::to_string(i), true);
+    }
+    done.store(true);
+  });
+  FrameRenderer frame;
+  const auto draw = [&] {
+    rig.console.page.take_changes();
+    frame.update(rig.console.page.shown(), read_frame_palette(rig.console.page),
+                 rig.console.page.palette_generation(), false);
+  };
+  while (!done.load()) draw();
+  program.join();
+  draw();
+  // The last line end scrolled an empty row 24 in: row 23 holds the last number and
+  // row 22 the last 80 x before it; the frame drew those cells as glyph pixels in the
+  // foreground colour (light grey on black).
+  ASSERT_EQ(console::page_text_row(rig.console.page, 23), "1999");
+  const auto pixel = [&](int row, int column, int x, int y) {
+    return frame.pixels()[((row - 1) * 16 + y) * kFrameWidth + (column - 1) * 8 + x];
+  };
+  int lit = 0;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 8; ++x) lit += pixel(22, 40, x, y) == console::START_PALETTE[7];
+  }
+  EXPECT_GT(lit, 0) << "the x in row 22 was not drawn";
 }
 
 // A program thread blocked outside the console (a read of a pipe that never comes) is

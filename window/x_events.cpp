@@ -21,12 +21,12 @@ bool XEventReader::open(unsigned long window) {
 
 int XEventReader::fd() const { return display_ ? ConnectionNumber(display_) : -1; }
 
-bool XEventReader::queued() { return display_ && asked_ && XEventsQueued(display_, QueuedAlready) > 0; }
+bool XEventReader::queued() { return display_ && may_hold_ && XEventsQueued(display_, QueuedAlready) > 0; }
 
-
-void XEventReader::read(const std::function<void(const XWindowEvent&)>& deliver) {
+void XEventReader::read(const std::function<void(const XWindowEvent&)>& deliver, bool up_to_key) {
   if (!display_) return;
-  asked_ = false;
+  may_hold_ = up_to_key;
+  reported_keycode_ = 0;
   while (XPending(display_) > 0) {
     XEvent event;
     XNextEvent(display_, &event);
@@ -39,7 +39,16 @@ void XEventReader::read(const std::function<void(const XWindowEvent&)>& deliver)
     char text[8];
     XLookupString(&event.xkey, text, sizeof text, &keysym, nullptr);
     if (const auto key = key_event_for_x_keysym(keysym, event.xkey.state)) deliver(XWindowEvent{key, false});
+    if (up_to_key && freeglut_reports(keysym)) {
+      reported_keycode_ = event.xkey.keycode;
+      return;
+    }
   }
+}
+
+bool XEventReader::reported_key_is(unsigned long keysym) {
+  if (!display_ || reported_keycode_ == 0) return held(keysym);
+  return XKeysymToKeycode(display_, keysym) == reported_keycode_;
 }
 
 bool XEventReader::held(unsigned long keysym) {
@@ -47,7 +56,7 @@ bool XEventReader::held(unsigned long keysym) {
   const KeyCode code = XKeysymToKeycode(display_, keysym);
   if (code == 0) return false;
   char keys[32];
-  asked_ = true;
+  may_hold_ = true;
   XQueryKeymap(display_, keys);
   return (keys[code / 8] >> (code % 8)) & 1;
 }
