@@ -61,13 +61,13 @@ std::uint32_t TextPage::palette_entry(int entry) const {
 
 void TextPage::set_palette_colour(int entry, std::uint32_t argb) {
   palette_[entry & 0xFF].store(argb, std::memory_order_relaxed);
-  palette_generation_.fetch_add(1, std::memory_order_relaxed);
+  palette_generation_.fetch_add(1, std::memory_order_release);
   note_change();
 }
 
 void TextPage::restore_start_palette() {
   for (int i = 0; i < 16; ++i) palette_[i].store(START_PALETTE[i], std::memory_order_relaxed);
-  palette_generation_.fetch_add(1, std::memory_order_relaxed);
+  palette_generation_.fetch_add(1, std::memory_order_release);
   note_change();
 }
 

@@ -68,7 +68,8 @@ class TextPage {
   std::uint32_t palette_entry(int entry) const;
   void set_palette_colour(int entry, std::uint32_t argb);
   // Grows by one at every palette change, so that the display redraws every cell.
-  std::uint32_t palette_generation() const { return palette_generation_.load(std::memory_order_relaxed); }
+  // Read before the colours: a frame that sees a new generation sees its colours too.
+  std::uint32_t palette_generation() const { return palette_generation_.load(std::memory_order_acquire); }
   void restore_start_palette();
 
   // Program side: everything, the pending wrap included.

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <stdexcept>
 #include <vector>
 
@@ -33,6 +34,16 @@ namespace {
 void nap_ms(long ms) {
   struct timespec t{ms / 1000, (ms % 1000) * 1'000'000};
   nanosleep(&t, nullptr);
+}
+
+// A descriptor open while another thread starts a child goes into that child: the
+// write end of an X server's display-number pipe would stay open in it, and so would
+// the binary's copy while it is written, which then cannot be run (ETXTBSY). So the
+// harness makes such descriptors, starts its children and closes them again only
+// under this lock: the tests may run several programs at once, from threads.
+std::mutex& children_lock() {
+  static std::mutex lock;
+  return lock;
 }
 
 pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>& extra_env,
@@ -200,13 +211,17 @@ Screen decode_window_image(const std::uint32_t* pixels, int width, int height) {
 
 VirtualDisplay::VirtualDisplay() {
   int fds[2];
-  if (pipe(fds) != 0) return;
-  const std::string fd = std::to_string(fds[1]);
-  // -displayfd: the server picks a free display number and writes it to the pipe.
-  server_ = spawn({"Xvfb", "-displayfd", fd, "-screen", "0", "2000x1300x24", "-nolisten", "tcp",
-                   "-noreset"},
-                  {}, "", true);
-  close(fds[1]);
+  {
+    const std::lock_guard<std::mutex> lock(children_lock());
+    if (pipe(fds) != 0) return;
+    const std::string fd = std::to_string(fds[1]);
+    // -displayfd: the server picks a free display number and writes it to the pipe.
+    server_ = spawn({"Xvfb", "-displayfd", fd, "-screen", "0", "2000x1300x24", "-nolisten", "tcp",
+                     "-noreset"},
+                    {}, "", true);
+    close(fds[1]);
+    fcntl(fds[0], F_SETFD, FD_CLOEXEC);
+  }
   std::string number;
   struct pollfd p{fds[0], POLLIN, 0};
   const auto end = std::chrono::steady_clock::now() + kPatience;
@@ -250,6 +265,27 @@ VirtualDisplay::~VirtualDisplay() {
   }
 }
 
+ScreenReader::ScreenReader(const VirtualDisplay& display) {
+  const std::string name = display.name();
+  thread_ = std::thread([this, name] {
+    Display* x = XOpenDisplay(name.c_str());
+    if (!x) return;
+    const Window root = DefaultRootWindow(x);
+    XWindowAttributes a;
+    XGetWindowAttributes(x, root, &a);
+    while (!stop_.load()) {
+      if (XImage* image = XGetImage(x, root, 0, 0, a.width, a.height, AllPlanes, ZPixmap)) XDestroyImage(image);
+      ++reads_;
+    }
+    XCloseDisplay(x);
+  });
+}
+
+ScreenReader::~ScreenReader() {
+  stop_.store(true);
+  thread_.join();
+}
+
 ProgramRun::ProgramRun(const VirtualDisplay& display, const std::string& binary,
                        const std::map<std::string, std::string>& files, const FolderSetup& setup)
     : display_(display) {
@@ -257,6 +293,7 @@ ProgramRun::ProgramRun(const VirtualDisplay& display, const std::string& binary,
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
   folder_ = pattern;
   const fs::path copy = fs::path(folder_) / "datacard";
+  const std::lock_guard<std::mutex> lock(children_lock());
   fs::copy_file(binary, copy);
   for (const auto& [name, contents] : files) {
     std::ofstream(fs::path(folder_) / name, std::ios::binary) << contents;
@@ -423,13 +460,13 @@ std::optional<Screen> ProgramRun::wait_for_text(const std::string& text, int row
       timeout);
 }
 
-void ProgramRun::send_key(unsigned long keysym, std::initializer_list<unsigned long> modifiers) {
+void ProgramRun::send_key(const Stroke& stroke) {
   if (!x()) return;
   bool shifted = false;
-  const KeyCode code = keycode_for(x(), keysym, shifted);
+  const KeyCode code = keycode_for(x(), stroke.keysym, shifted);
   if (code == 0) return;
   std::vector<KeyCode> held;
-  for (unsigned long m : modifiers) held.push_back(XKeysymToKeycode(x(), m));
+  for (unsigned long m : stroke.modifiers) held.push_back(XKeysymToKeycode(x(), m));
   if (shifted) held.push_back(XKeysymToKeycode(x(), XK_Shift_L));
   for (KeyCode m : held) XTestFakeKeyEvent(x(), m, True, 0);
   XTestFakeKeyEvent(x(), code, True, 0);
@@ -439,13 +476,13 @@ void ProgramRun::send_key(unsigned long keysym, std::initializer_list<unsigned l
 
 void ProgramRun::press(unsigned long keysym, std::initializer_list<unsigned long> modifiers) {
   if (!x()) return;
-  send_key(keysym, modifiers);
+  send_key(Stroke(keysym, modifiers));
   XSync(x(), False);
 }
 
-void ProgramRun::press_at_once(const std::vector<unsigned long>& keysyms) {
+void ProgramRun::press_at_once(const std::vector<Stroke>& strokes) {
   if (!x()) return;
-  for (unsigned long keysym : keysyms) send_key(keysym);
+  for (const Stroke& stroke : strokes) send_key(stroke);
   XSync(x(), False);
 }
 
@@ -454,9 +491,9 @@ void ProgramRun::type(const std::string& keys) {
 }
 
 void ProgramRun::type_at_once(const std::string& keys) {
-  std::vector<unsigned long> keysyms;
-  for (unsigned char c : keys) keysyms.push_back(keysym_of(c));
-  press_at_once(keysyms);
+  std::vector<Stroke> strokes;
+  for (unsigned char c : keys) strokes.emplace_back(keysym_of(c));
+  press_at_once(strokes);
 }
 
 bool ProgramRun::answer_box(const std::string& title, bool yes, milliseconds timeout) {

@@ -17,6 +17,7 @@
 #include <sys/types.h>
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <ctime>
@@ -25,6 +26,8 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 struct _XDisplay;
@@ -76,6 +79,32 @@ struct Screen {
   bool contains(const std::string& text) const;
 };
 
+// Another client of the display that reads the whole screen back as fast as it can,
+// from a thread of its own, until it is destroyed: a load on the X server, which then
+// takes longer to serve every client.
+class ScreenReader {
+ public:
+  explicit ScreenReader(const VirtualDisplay& display);
+  ~ScreenReader();
+  ScreenReader(const ScreenReader&) = delete;
+  ScreenReader& operator=(const ScreenReader&) = delete;
+
+  // The reads so far (to tell that the load ran).
+  long reads() const { return reads_.load(); }
+
+ private:
+  std::atomic<bool> stop_{false};
+  std::atomic<long> reads_{0};
+  std::thread thread_;
+};
+
+// One key of a burst: the key of an X keysym, with the modifier keysyms held.
+struct Stroke {
+  Stroke(unsigned long key, std::vector<unsigned long> held = {}) : keysym(key), modifiers(std::move(held)) {}
+  unsigned long keysym;
+  std::vector<unsigned long> modifiers;
+};
+
 // Something to make in the program's folder before it starts (a pipe, a link).
 using FolderSetup = std::function<void(const std::string& folder)>;
 
@@ -113,10 +142,11 @@ class ProgramRun {
   void type(const std::string& keys);
   // Presses and releases the key of an X keysym with the modifier keysyms held.
   void press(unsigned long keysym, std::initializer_list<unsigned long> modifiers = {});
-  // Types the characters, or presses the keys of the keysyms, as one burst sent
-  // together: the keys reach the window at once, as a fast typist's reach a busy one.
+  // Types the characters, or presses the keys (with their modifiers), as one burst
+  // sent together: the keys reach the window at once, as a fast typist's reach a busy
+  // one.
   void type_at_once(const std::string& keys);
-  void press_at_once(const std::vector<unsigned long>& keysyms);
+  void press_at_once(const std::vector<Stroke>& strokes);
   // Clicks the left mouse button on page cell (row, column) as the window shows it now.
   void click(int row, int column);
   // Waits for a box titled `title` and answers it with the key Y or N.
@@ -147,7 +177,7 @@ class ProgramRun {
  private:
   _XDisplay* x() const;
   // Sends the key's press and release (with the modifiers held) without waiting.
-  void send_key(unsigned long keysym, std::initializer_list<unsigned long> modifiers = {});
+  void send_key(const Stroke& stroke);
 
   const VirtualDisplay& display_;
   std::string folder_;

@@ -13,6 +13,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "window/e2e_harness.h"
 
@@ -93,7 +96,7 @@ TEST_F(Program, APauseTypedAmongOtherKeysKeepsItsPlace) {
   reach_the_menu();
   run->press_at_once({'1', XK_Pause, '9', '2', XK_Pause, '9', '3'});
   // Whatever the keys did, the last one typed is the 3.
-  ASSERT_TRUE(run->wait_for_screen([](const Screen& s) { return s.row(24).back() == '3'; }))
+  ASSERT_TRUE(run->wait_for_screen([](const Screen& s) { return s.row(24).ends_with('3'); }))
       << run->last_screen_dump();
   EXPECT_EQ(run->read_screen()->row(24), " Ship 123") << run->last_screen_dump();
 }
@@ -111,6 +114,65 @@ TEST_F(Program, CtrlWithBackspaceOrEnterIsToldFromCtrlWithALetter) {
   EXPECT_TRUE(run->wait_for_screen([](const Screen& s) { return s.row(24) == " Ship 15"; },
                                    milliseconds(5000)))
       << run->last_screen_dump();
+}
+
+// Bursts of keys typed at once while the machine and the X server are busy: several
+// copies of the program run together, each in its own X server, where another client
+// reads the screen back as fast as it can. Which key gave a control character
+// (Ctrl+Backspace 127 and Ctrl+Enter 10, both refused by the prompt, against Ctrl+H 8,
+// which takes a character back) and where a Pause stands among the other keys (the key
+// after it ends the pause and is not typed) must come out the same at any load.
+struct Burst {
+  const char* what;
+  std::vector<Stroke> keys;
+  std::string prompt;  // row 24 after the burst
+};
+
+const Burst KEY_BURSTS[] = {
+    {"12, Ctrl+Backspace, Ctrl+Enter, Ctrl+H, 5",
+     {'1', '2', {XK_BackSpace, {XK_Control_L}}, {XK_Return, {XK_Control_L}}, {XK_h, {XK_Control_L}}, '5'},
+     " Ship 15"},
+    {"1, Pause, 9, 2, Pause, 9, 3", {'1', XK_Pause, '9', '2', XK_Pause, '9', '3'}, " Ship 123"},
+    {"7, Pause, 9, Ctrl+Enter, Ctrl+Backspace, 8",
+     {'7', XK_Pause, '9', {XK_Return, {XK_Control_L}}, {XK_BackSpace, {XK_Control_L}}, '8'},
+     " Ship 78"},
+};
+
+// Types every burst `rounds` times at the menu's prompt, taking each burst's digits
+// back before the next. Returns what went wrong, or nothing.
+std::string type_the_bursts(int rounds) {
+  VirtualDisplay display;
+  if (!display.ok()) return "Xvfb did not start";
+  const ScreenReader reader(display);
+  ProgramRun run(display, binary_under_test(DATACARD_BINARY), NO_DESIGN);
+  if (!run.wait_for_window()) return "no window";
+  const auto prompt_is = [&run](const std::string& prompt) {
+    return run.wait_for_screen([&](const Screen& s) { return s.row(24) == prompt; }, milliseconds(5000));
+  };
+  if (!prompt_is(" Ship")) return "no menu prompt\n" + run.last_screen_dump();
+  for (int round = 1; round <= rounds; ++round) {
+    for (const Burst& burst : KEY_BURSTS) {
+      run.press_at_once(burst.keys);
+      if (!prompt_is(burst.prompt)) {
+        return "round " + std::to_string(round) + ", " + burst.what + ": not \"" + burst.prompt + "\"\n" +
+               run.last_screen_dump();
+      }
+      run.press_at_once(std::vector<Stroke>(burst.prompt.size() - 6, XK_BackSpace));
+      if (!prompt_is(" Ship")) return "the digits of " + std::string(burst.what) + " stayed\n" + run.last_screen_dump();
+    }
+  }
+  if (reader.reads() == 0) return "the screen reader read nothing";
+  return "";
+}
+
+TEST(ProgramUnderLoad, KeyBurstsComeOutAsTyped) {
+  constexpr int kCopies = 4;
+  constexpr int kRounds = 10;
+  std::vector<std::string> outcomes(kCopies);
+  std::vector<std::thread> copies;
+  for (int i = 0; i < kCopies; ++i) copies.emplace_back([&outcomes, i] { outcomes[i] = type_the_bursts(kRounds); });
+  for (auto& copy : copies) copy.join();
+  for (int i = 0; i < kCopies; ++i) EXPECT_TRUE(outcomes[i].empty()) << "copy " << i + 1 << ": " << outcomes[i];
 }
 
 // A number outside 0 to 1000 at the menu raises error 9 after its step.

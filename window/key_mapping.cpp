@@ -40,6 +40,29 @@ constexpr SpecialRow GLUT_SPECIAL_KEYS[] = {
     {GLUT_KEY_ALT_L, SpecialKey::Alt},     {GLUT_KEY_ALT_R, SpecialKey::Alt},
 };
 
+// The keysyms that freeglut reports as special keys when their press types nothing.
+struct SpecialKeysymRow {
+  unsigned long keysym;
+  int glut_key;
+};
+
+constexpr SpecialKeysymRow FREEGLUT_SPECIAL_KEYSYMS[] = {
+    {XK_F1, GLUT_KEY_F1},           {XK_F2, GLUT_KEY_F2},           {XK_F3, GLUT_KEY_F3},
+    {XK_F4, GLUT_KEY_F4},           {XK_F5, GLUT_KEY_F5},           {XK_F6, GLUT_KEY_F6},
+    {XK_F7, GLUT_KEY_F7},           {XK_F8, GLUT_KEY_F8},           {XK_F9, GLUT_KEY_F9},
+    {XK_F10, GLUT_KEY_F10},         {XK_F11, GLUT_KEY_F11},         {XK_F12, GLUT_KEY_F12},
+    {XK_Left, GLUT_KEY_LEFT},       {XK_KP_Left, GLUT_KEY_LEFT},    {XK_Right, GLUT_KEY_RIGHT},
+    {XK_KP_Right, GLUT_KEY_RIGHT},  {XK_Up, GLUT_KEY_UP},           {XK_KP_Up, GLUT_KEY_UP},
+    {XK_Down, GLUT_KEY_DOWN},       {XK_KP_Down, GLUT_KEY_DOWN},    {XK_Prior, GLUT_KEY_PAGE_UP},
+    {XK_KP_Prior, GLUT_KEY_PAGE_UP}, {XK_Next, GLUT_KEY_PAGE_DOWN}, {XK_KP_Next, GLUT_KEY_PAGE_DOWN},
+    {XK_Home, GLUT_KEY_HOME},       {XK_KP_Home, GLUT_KEY_HOME},    {XK_End, GLUT_KEY_END},
+    {XK_KP_End, GLUT_KEY_END},      {XK_Insert, GLUT_KEY_INSERT},   {XK_KP_Insert, GLUT_KEY_INSERT},
+    {XK_Num_Lock, GLUT_KEY_NUM_LOCK}, {XK_KP_Begin, GLUT_KEY_BEGIN}, {XK_KP_Delete, GLUT_KEY_DELETE},
+    {XK_Shift_L, GLUT_KEY_SHIFT_L}, {XK_Shift_R, GLUT_KEY_SHIFT_R}, {XK_Control_L, GLUT_KEY_CTRL_L},
+    {XK_Control_R, GLUT_KEY_CTRL_R}, {XK_Alt_L, GLUT_KEY_ALT_L},    {XK_Alt_R, GLUT_KEY_ALT_R},
+    {XK_Super_L, GLUT_KEY_SUPER_L}, {XK_Super_R, GLUT_KEY_SUPER_R},
+};
+
 KeyEvent with_modifiers(KeyEvent event, int modifiers) {
   event.shift = (modifiers & GLUT_ACTIVE_SHIFT) != 0;
   event.ctrl = (modifiers & GLUT_ACTIVE_CTRL) != 0;
@@ -63,8 +86,9 @@ std::optional<SpecialKey> named_key(unsigned char key) {
 }
 
 // A character the X server turned into a control character because Ctrl was held:
-// the named key when it is held, else the letter, digit or sign that gives it.
-KeyEvent control_character(unsigned char key, const KeyHeld& held) {
+// the named key when that was the key pressed, else the letter, digit or sign that
+// gives it.
+KeyEvent control_character(unsigned char key, const ReportedKeyIs& pressed) {
   struct Candidate {
     unsigned char key;
     unsigned long keysym;
@@ -76,13 +100,13 @@ KeyEvent control_character(unsigned char key, const KeyHeld& held) {
       {27, XK_Escape, SpecialKey::Escape},      {127, XK_Delete, SpecialKey::Delete},
   };
   for (const auto& c : NAMED) {
-    if (c.key == key && held && held(c.keysym)) return special(c.named);
+    if (c.key == key && pressed && pressed(c.keysym)) return special(c.named);
   }
   if (key >= 1 && key <= 26) return character(static_cast<unsigned char>('a' + key - 1));
   if (key == 0) return character('2');
   if (key >= 27 && key <= 31) {
     const unsigned char digit = static_cast<unsigned char>('3' + key - 27);
-    if (held && held(digit)) return character(digit);
+    if (pressed && pressed(digit)) return character(digit);
     return character(static_cast<unsigned char>('[' + key - 27));
   }
   if (key == 127) return character('8');
@@ -92,14 +116,14 @@ KeyEvent control_character(unsigned char key, const KeyHeld& held) {
 }  // namespace
 
 std::optional<console::KeyEvent> key_event_for_character(unsigned char key, int modifiers,
-                                                         const KeyHeld& held) {
+                                                         const ReportedKeyIs& pressed) {
   if (key >= 128) {
     const int byte = console::cp437_from_code_point(key);  // Latin-1: the byte is the character
     if (byte < 0) return std::nullopt;
     return with_modifiers(character(static_cast<unsigned char>(byte)), modifiers);
   }
   if (modifiers & GLUT_ACTIVE_CTRL) {
-    if (key < 32 || key == 127) return with_modifiers(control_character(key, held), modifiers);
+    if (key < 32 || key == 127) return with_modifiers(control_character(key, pressed), modifiers);
     return with_modifiers(character(key), modifiers);
   }
   if (const auto named = named_key(key)) return with_modifiers(special(*named), modifiers);
@@ -130,13 +154,11 @@ std::optional<console::KeyEvent> key_event_for_x_keysym(unsigned long keysym, un
   return event;
 }
 
-bool freeglut_reports(unsigned long keysym) {
-  static constexpr unsigned long X_ONLY_KEYS[] = {XK_Pause, XK_Break, XK_Scroll_Lock, XK_Caps_Lock,
-                                                  XK_ISO_Left_Tab};
-  for (unsigned long key : X_ONLY_KEYS) {
-    if (key == keysym) return false;
+int freeglut_special_key(unsigned long keysym) {
+  for (const auto& row : FREEGLUT_SPECIAL_KEYSYMS) {
+    if (row.keysym == keysym) return row.glut_key;
   }
-  return true;
+  return 0;
 }
 
 }  // namespace window

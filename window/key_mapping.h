@@ -5,13 +5,12 @@
 // Its characters come from the X server's Latin-1 lookup, with Ctrl applied, so a
 // character alone does not tell Backspace from Ctrl+H, Tab from Ctrl+I, Enter from
 // Ctrl+M, Esc from Ctrl+[ or Ctrl+3, nor Delete from Ctrl+8: the modifier state decides
-// first (no Ctrl: the named key), and with Ctrl the window asks which of the candidate
-// keys was pressed: the window's own X events hold the press freeglut reports, so a
-// key released before the window reads it is told apart as well.
+// first (no Ctrl: the named key), and with Ctrl the key pressed decides, as the
+// window's log of key presses (key_log.h) tells it.
 //
 // freeglut delivers nothing for Pause, Break, Scroll Lock, Shift+Tab (ISO_Left_Tab) and
-// Caps Lock, and its Num Lock is ignored here: those are read from the window's own X
-// events (see x_events.h) and mapped by `key_event_for_x_keysym`.
+// Caps Lock, and its Num Lock is ignored here: those are taken from the window's key
+// presses as the X server sent them (key_log.h) and mapped by `key_event_for_x_keysym`.
 #pragma once
 
 #include <cstdint>
@@ -22,13 +21,13 @@
 
 namespace window {
 
-// Answers whether the key being reported is the key that produces the X keysym.
-using KeyHeld = std::function<bool(unsigned long keysym)>;
+// Answers whether the key freeglut reports now is the key of the X keysym.
+using ReportedKeyIs = std::function<bool(unsigned long keysym)>;
 
 // The key event of a freeglut character with the glutGetModifiers state, or nothing
 // (a character above 127 that code page 437 lacks).
 std::optional<console::KeyEvent> key_event_for_character(unsigned char key, int modifiers,
-                                                         const KeyHeld& held);
+                                                         const ReportedKeyIs& pressed);
 
 // The key event of a freeglut special key, or nothing for the keys read from X events
 // (Num Lock) and those the console has no use for (Super, Begin).
@@ -39,9 +38,8 @@ std::optional<console::KeyEvent> key_event_for_special(int key, int modifiers);
 // X modifier state; nothing for every other key.
 std::optional<console::KeyEvent> key_event_for_x_keysym(unsigned long keysym, unsigned state);
 
-// Whether freeglut reports a press of the key of this keysym itself (as a character or
-// a special key, Num Lock among them): every key but Pause, Break, Scroll Lock, Caps
-// Lock and Shift+Tab.
-bool freeglut_reports(unsigned long keysym);
+// The GLUT special key that freeglut reports for a press of this keysym without text
+// (the keypad's cursor keys as the others), or 0 for a keysym it reports nothing for.
+int freeglut_special_key(unsigned long keysym);
 
 }  // namespace window

@@ -17,7 +17,8 @@ constexpr int kShift = GLUT_ACTIVE_SHIFT;
 constexpr int kCtrl = GLUT_ACTIVE_CTRL;
 constexpr int kAlt = GLUT_ACTIVE_ALT;
 
-KeyHeld holding(std::set<unsigned long> keys) {
+// The key freeglut reports is the key of one of these keysyms.
+ReportedKeyIs pressing(std::set<unsigned long> keys) {
   return [keys](unsigned long keysym) { return keys.count(keysym) > 0; };
 }
 
@@ -35,7 +36,7 @@ TEST(KeyMapping, CharactersWithTheModifierStateBecomeKeyEvents) {
     const char* what;
     unsigned char key;
     int modifiers;
-    std::set<unsigned long> held;
+    std::set<unsigned long> pressed;
     KeyEvent want;
   } cases[] = {
       {"a", 'a', 0, {}, {'a', SpecialKey::None}},
@@ -72,13 +73,13 @@ TEST(KeyMapping, CharactersWithTheModifierStateBecomeKeyEvents) {
       {"degree", 0xB0, 0, {}, {248, SpecialKey::None}},
   };
   for (const auto& c : cases) {
-    expect_event(key_event_for_character(c.key, c.modifiers, holding(c.held)), c.want, c.what);
+    expect_event(key_event_for_character(c.key, c.modifiers, pressing(c.pressed)), c.want, c.what);
   }
 }
 
 TEST(KeyMapping, CharactersThatCodePage437LacksGiveNothing) {
   for (unsigned char key : {0xA4, 0xA6, 0xA9, 0xAE, 0xC0, 0xD7, 0xF0}) {  // ¤ ¦ © ® À × ð
-    EXPECT_FALSE(key_event_for_character(key, 0, holding({})).has_value()) << int(key);
+    EXPECT_FALSE(key_event_for_character(key, 0, pressing({})).has_value()) << int(key);
   }
 }
 
@@ -130,6 +131,22 @@ TEST(KeyMapping, XKeysFreeglutDoesNotDeliver) {
   for (unsigned long keysym : {XK_a, XK_Return, XK_F1, XK_Tab, XK_BackSpace}) {
     EXPECT_FALSE(key_event_for_x_keysym(keysym, 0).has_value()) << keysym;
   }
+}
+
+// The special keys freeglut reports for presses that type nothing, keypad or not; the
+// keys it skips have none, so the window's key log hands them on itself.
+TEST(KeyMapping, FreeglutSpecialKeysOfKeysyms) {
+  struct Case {
+    unsigned long keysym;
+    int glut_key;
+  } cases[] = {
+      {XK_F1, GLUT_KEY_F1},         {XK_F12, GLUT_KEY_F12},       {XK_Left, GLUT_KEY_LEFT},
+      {XK_KP_Left, GLUT_KEY_LEFT},  {XK_KP_Next, GLUT_KEY_PAGE_DOWN}, {XK_KP_Delete, GLUT_KEY_DELETE},
+      {XK_Num_Lock, GLUT_KEY_NUM_LOCK}, {XK_Control_R, GLUT_KEY_CTRL_R}, {XK_Super_L, GLUT_KEY_SUPER_L},
+      {XK_Pause, 0},                {XK_Break, 0},                {XK_Scroll_Lock, 0},
+      {XK_Caps_Lock, 0},            {XK_ISO_Left_Tab, 0},         {XK_Menu, 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(freeglut_special_key(c.keysym), c.glut_key) << c.keysym;
 }
 
 }  // namespace

@@ -35,16 +35,16 @@ WindowEvent event_of(WindowEvent::Kind kind, int x = 0, int y = 0) {
 struct PlatformCallbacks {
   static void keyboard(unsigned char key, int, int) {
     Platform& p = *active;
-    p.read_x_events(true);  // keys typed before this one
+    const std::optional<PressLookup> press = p.take_press(FreeglutReport{false, key});
     WindowEvent e = event_of(WindowEvent::Kind::Key);
     e.typed = key;
     e.key = key_event_for_character(key, glutGetModifiers(),
-                                    [&p](unsigned long keysym) { return p.x_events_.reported_key_is(keysym); });
+                                    [&press](unsigned long keysym) { return press && press->keysym == keysym; });
     p.events_.push_back(e);
   }
   static void special(int key, int, int) {
     Platform& p = *active;
-    p.read_x_events(true);
+    p.take_press(FreeglutReport{true, key});
     WindowEvent e = event_of(WindowEvent::Kind::Key);
     e.key = key_event_for_special(key, glutGetModifiers());
     if (e.key) p.events_.push_back(e);
@@ -107,7 +107,7 @@ bool Platform::open(int& argc, char** argv, std::function<void()> lost) {
   lost_ = std::move(lost);
   XSetErrorHandler(PlatformCallbacks::x_error);
   XSetIOErrorHandler(PlatformCallbacks::x_connection_lost);
-  x_events_.open(window_);
+  log_window_events(display_, window_, key_log_);
   glutDisplayFunc(PlatformCallbacks::display);
   glutReshapeFunc(PlatformCallbacks::reshape);
   glutKeyboardFunc(PlatformCallbacks::keyboard);
@@ -117,43 +117,43 @@ bool Platform::open(int& argc, char** argv, std::function<void()> lost) {
   return true;
 }
 
-void Platform::read_x_events(bool up_to_key) {
-  x_events_.read([this](const XWindowEvent& x) {
-    if (x.destroyed) {
-      events_.push_back(event_of(WindowEvent::Kind::Destroyed));
-      return;
-    }
-    WindowEvent e = event_of(WindowEvent::Kind::Key);
-    e.key = x.key;
-    events_.push_back(e);
-  }, up_to_key);
+std::optional<PressLookup> Platform::take_press(const FreeglutReport& report) {
+  return key_log_.take_reported(report, [this](const XWindowEvent& x) { queue_logged(x); });
 }
 
-// Each read of a connection costs a system call, so only the connections that have
-// something are read: a wake of the blink costs none. freeglut's events come first:
-// each of its keys reads the second connection up to that key's own press, and the
-// rest of the second connection is read after them, so a key only that connection
-// reports keeps its place among freeglut's keys.
+void Platform::queue_logged(const XWindowEvent& x) {
+  if (x.destroyed) {
+    events_.push_back(event_of(WindowEvent::Kind::Destroyed));
+    return;
+  }
+  WindowEvent e = event_of(WindowEvent::Kind::Key);
+  e.key = x.key;
+  events_.push_back(e);
+}
+
+// Reading the connection costs a system call, so it is read only when it has
+// something: a wake of the blink costs none. Each key freeglut reports takes the
+// logged events up to its own press; once freeglut's queue is empty, every logged
+// event has been through freeglut, and the rest of the log (the keys freeglut does not
+// deliver, after the last one it did) follows.
 std::vector<WindowEvent> Platform::take_events() {
-  const bool x = std::exchange(x_readable_, false) || x_events_.queued();
   const bool glut = std::exchange(glut_readable_, false) || XEventsQueued(display_, QueuedAlready) > 0;
   if (glut && !window_gone_) glutMainLoopEvent();
-  if (x || glut) read_x_events();
+  if (!key_log_.empty() && XEventsQueued(display_, QueuedAlready) == 0) {
+    key_log_.take_rest([this](const XWindowEvent& x) { queue_logged(x); });
+  }
   return std::exchange(events_, {});
 }
 
 bool Platform::sleep(int bell_fd, std::optional<std::chrono::milliseconds> limit) {
-  // Events Xlib has already read from the connections would not wake poll. (The
-  // second connection asks nothing of the server but in a key's handling, where its
-  // question is answered at once.)
-  XFlush(display_);
-  if (XEventsQueued(display_, QueuedAlready) > 0 || x_events_.queued()) return false;
-  pollfd fds[3] = {{ConnectionNumber(display_), POLLIN, 0}, {bell_fd, POLLIN, 0}, {x_events_.fd(), POLLIN, 0}};
-  const nfds_t count = x_events_.fd() >= 0 ? 3 : 2;
+  // Events already read from the connection would not wake poll. It is asked after a
+  // flush and a read, since a GL driver that talks to the server through the same
+  // connection may have read events into its own queue while it waited for a reply.
+  if (XEventsQueued(display_, QueuedAfterFlush) > 0) return false;
+  pollfd fds[2] = {{ConnectionNumber(display_), POLLIN, 0}, {bell_fd, POLLIN, 0}};
   const int timeout = limit ? static_cast<int>(std::max<long long>(0, limit->count())) : -1;
-  if (poll(fds, count, timeout) <= 0) return false;
+  if (poll(fds, 2, timeout) <= 0) return false;
   glut_readable_ = fds[0].revents != 0;
-  x_readable_ = count == 3 && fds[2].revents != 0;
   return fds[1].revents != 0;
 }
 

@@ -1,15 +1,15 @@
-// The platform part of the window: the freeglut window with its GL context and the
-// window's X events on a second connection. Its callbacks only translate what the
-// window system reports into window events and queue them, in the order they came;
-// the display loop (display_loop.h) acts on them. It also lets the window thread sleep
-// until an X event comes on either connection, the display's bell rings, or a time
-// limit passes.
+// The platform part of the window: the freeglut window with its GL context. Its
+// callbacks only translate what the window system reports into window events and
+// queue them, in the order they came; the display loop (display_loop.h) acts on them.
+// It also lets the window thread sleep until an X event comes, the display's bell
+// rings, or a time limit passes.
 //
 // freeglut cannot tell Backspace from Ctrl+H, nor Tab from Ctrl+I, by the character
-// alone: the modifier state and the key pressed decide (key_mapping.h). Keys freeglut
-// does not deliver come from the second connection (x_events.h), which is read before
-// each freeglut key up to that key's own press, and the rest after freeglut's events,
-// so that the keys keep the order typed also when many come at once.
+// alone: the modifier state and the key pressed decide (key_mapping.h). The window's
+// key presses are logged as its connection receives them (x_events.h, key_log.h):
+// each key freeglut reports takes its own press from the log, and the keys freeglut
+// does not deliver come from the log in their place among the others, also when many
+// come at once.
 #pragma once
 
 #include <chrono>
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "console/key_down.h"
+#include "window/key_log.h"
 #include "window/x_events.h"
 
 struct _XDisplay;
@@ -53,8 +54,9 @@ class Platform {
   // false.
   bool open(int& argc, char** argv, std::function<void()> lost);
 
-  // The events that have come since the last call, without waiting. Reads only the
-  // connections that have something (what `sleep` saw, or what Xlib already holds).
+  // The events that have come since the last call, without waiting. Reads the
+  // connection only when it has something (what `sleep` saw, or what Xlib already
+  // holds).
   std::vector<WindowEvent> take_events();
 
   // Sleeps until an X event comes, `bell_fd` becomes readable or `limit` passes (no
@@ -69,19 +71,19 @@ class Platform {
 
  private:
   friend struct PlatformCallbacks;
-  // The second connection's events; `up_to_key` for a key freeglut reports now (see
-  // XEventReader::read).
-  void read_x_events(bool up_to_key = false);
+  // The logged events before the press freeglut reports now, queued; the press.
+  std::optional<PressLookup> take_press(const FreeglutReport& report);
+  // Queues what the log delivers.
+  void queue_logged(const XWindowEvent& x);
 
   _XDisplay* display_ = nullptr;  // freeglut's connection
   unsigned long window_ = 0;
-  XEventReader x_events_;
+  KeyLog key_log_{[this](unsigned keycode, unsigned state) { return look_up_press(display_, keycode, state); }};
   std::vector<WindowEvent> events_;
   std::function<void()> lost_;
   bool window_gone_ = false;
   bool error_reported_ = false;
   bool glut_readable_ = true;  // freeglut's connection has something to read (or its start)
-  bool x_readable_ = true;
 };
 
 }  // namespace window

@@ -2,63 +2,57 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-
-#include "window/key_mapping.h"
+// The conversion routines of a connection's events are set through Xlib's interface
+// for extensions; its header comes last, since it defines macros of its own.
+#include <X11/Xlibint.h>
 
 namespace window {
 
-XEventReader::~XEventReader() {
-  if (display_) XCloseDisplay(display_);
-}
+namespace {
 
-bool XEventReader::open(unsigned long window) {
-  display_ = XOpenDisplay(nullptr);
-  if (!display_) return false;
-  XSelectInput(display_, window, KeyPressMask | StructureNotifyMask);
-  XFlush(display_);
-  return true;
-}
+using Conversion = Bool (*)(Display*, XEvent*, xEvent*);
 
-int XEventReader::fd() const { return display_ ? ConnectionNumber(display_) : -1; }
+// The one logged window (log_window_events is called once).
+KeyLog* logged = nullptr;
+unsigned long logged_window = 0;
+Conversion key_press_conversion = nullptr;
+Conversion destroy_conversion = nullptr;
 
-bool XEventReader::queued() { return display_ && may_hold_ && XEventsQueued(display_, QueuedAlready) > 0; }
-
-void XEventReader::read(const std::function<void(const XWindowEvent&)>& deliver, bool up_to_key) {
-  if (!display_) return;
-  may_hold_ = up_to_key;
-  reported_keycode_ = 0;
-  while (XPending(display_) > 0) {
-    XEvent event;
-    XNextEvent(display_, &event);
-    if (event.type == DestroyNotify) {
-      deliver(XWindowEvent{std::nullopt, true});
-      continue;
-    }
-    if (event.type != KeyPress) continue;
-    KeySym keysym = NoSymbol;
-    char text[8];
-    XLookupString(&event.xkey, text, sizeof text, &keysym, nullptr);
-    if (const auto key = key_event_for_x_keysym(keysym, event.xkey.state)) deliver(XWindowEvent{key, false});
-    if (up_to_key && freeglut_reports(keysym)) {
-      reported_keycode_ = event.xkey.keycode;
-      return;
-    }
+// Runs with the connection locked: notes the event and calls nothing of Xlib's.
+Bool convert_and_log(Display* display, XEvent* event, xEvent* wire) {
+  const int type = wire->u.u.type & 0x7F;
+  const Conversion convert = type == KeyPress ? key_press_conversion : destroy_conversion;
+  if (!convert(display, event, wire)) return False;
+  if (event->type == KeyPress && event->xkey.window == logged_window) {
+    logged->note(LoggedEvent{event->xkey.keycode, event->xkey.state, false});
+  } else if (event->type == DestroyNotify && event->xdestroywindow.window == logged_window) {
+    logged->note(LoggedEvent{0, 0, true});
   }
+  return True;
 }
 
-bool XEventReader::reported_key_is(unsigned long keysym) {
-  if (!display_ || reported_keycode_ == 0) return held(keysym);
-  return XKeysymToKeycode(display_, keysym) == reported_keycode_;
+}  // namespace
+
+void log_window_events(Display* display, unsigned long window, KeyLog& log) {
+  logged = &log;
+  logged_window = window;
+  key_press_conversion = XESetWireToEvent(display, KeyPress, convert_and_log);
+  destroy_conversion = XESetWireToEvent(display, DestroyNotify, convert_and_log);
 }
 
-bool XEventReader::held(unsigned long keysym) {
-  if (!display_) return false;
-  const KeyCode code = XKeysymToKeycode(display_, keysym);
-  if (code == 0) return false;
-  char keys[32];
-  may_hold_ = true;
-  XQueryKeymap(display_, keys);
-  return (keys[code / 8] >> (code % 8)) & 1;
+PressLookup look_up_press(Display* display, unsigned keycode, unsigned state) {
+  XKeyEvent press{};
+  press.type = KeyPress;
+  press.display = display;
+  press.keycode = keycode;
+  press.state = state;
+  char text[8];
+  KeySym keysym = NoSymbol;
+  const int length = XLookupString(&press, text, sizeof text, &keysym, nullptr);
+  PressLookup lookup;
+  lookup.keysym = keysym;
+  if (length > 0) lookup.text = static_cast<unsigned char>(text[0]);
+  return lookup;
 }
 
 }  // namespace window
