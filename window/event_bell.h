@@ -1,6 +1,6 @@
 // The display's bell as the window thread sleeps on it: a Linux eventfd that the
 // program thread writes when it rings (one system call, never waiting) and that the
-// window thread's event loop watches beside its X connections.
+// window thread's event loop watches beside its X connection.
 #pragma once
 
 #include "console/display_bell.h"
