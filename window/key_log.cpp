@@ -1,7 +1,6 @@
 #include "window/key_log.h"
 
-#include <algorithm>
-#include <iterator>
+#include <cstddef>
 #include <vector>
 
 #include "window/key_mapping.h"
@@ -19,17 +18,20 @@ bool gives(const PressLookup& lookup, const FreeglutReport& report) {
 
 }  // namespace
 
+// By index, not by iterator: a lookup may wait for the server (a keyboard mapping
+// read anew), and the connection may receive more events meanwhile, which the log
+// notes at its end.
 std::optional<PressLookup> KeyLog::take_reported(const FreeglutReport& report, const Deliver& deliver) {
   std::vector<PressLookup> lookups;
-  lookups.reserve(events_.size());
-  const auto match = std::find_if(events_.begin(), events_.end(), [&](const LoggedEvent& e) {
-    lookups.push_back(e.destroyed ? PressLookup{} : lookup_(e.keycode, e.state));
-    return !e.destroyed && gives(lookups.back(), report);
-  });
-  if (match == events_.end()) return std::nullopt;
-  for (std::size_t i = 0; i < lookups.size(); ++i) deliver_own(events_[i], lookups[i], deliver);
-  events_.erase(events_.begin(), std::next(match));
-  return lookups.back();
+  for (std::size_t i = 0; i < events_.size(); ++i) {
+    const LoggedEvent event = events_[i];
+    lookups.push_back(event.destroyed ? PressLookup{} : lookup_(event.keycode, event.state));
+    if (event.destroyed || !gives(lookups.back(), report)) continue;
+    for (std::size_t j = 0; j <= i; ++j) deliver_own(events_[j], lookups[j], deliver);
+    events_.erase(events_.begin(), events_.begin() + static_cast<std::ptrdiff_t>(i + 1));
+    return lookups.back();
+  }
+  return std::nullopt;
 }
 
 void KeyLog::take_rest(const Deliver& deliver) {

@@ -151,5 +151,34 @@ TEST(KeyLog, EachReportedKeyTakesItsOwnPressAndTheKeysFreeglutSkipsComeInTheirPl
   for (const auto& c : cases) EXPECT_EQ(run(c.presses, c.reports), c.want) << c.what;
 }
 
+// A lookup may wait for the server (the keyboard mapping read anew), and the
+// connection may receive more events meanwhile: the log notes them at its end, and
+// they keep their place after what it held.
+TEST(KeyLog, EventsReceivedDuringALookupComeAfterTheOthers) {
+  KeyLog* self = nullptr;
+  int lookups = 0;
+  KeyLog log([&](unsigned keycode, unsigned state) {
+    if (lookups++ == 0) {
+      for (int i = 0; i < 64; ++i) self->note(press(XK_Pause));
+      self->note(press(XK_Tab, kXShift));
+    }
+    return look_up(keycode, state);
+  });
+  self = &log;
+  log.note(press(XK_Pause, kXCtrl));
+  log.note(press(XK_1));
+  std::vector<std::string> out;
+  const auto deliver = [&out](const XWindowEvent& e) { out.push_back(word_of(e)); };
+  const auto taken = log.take_reported(typed('1'), deliver);
+  ASSERT_TRUE(taken.has_value());
+  EXPECT_EQ(taken->keysym, XK_1);
+  EXPECT_EQ(out, Words{"Ctrl+Break"});
+  out.clear();
+  log.take_rest(deliver);
+  ASSERT_EQ(out.size(), 65u);
+  EXPECT_EQ(out.front(), "Pause");
+  EXPECT_EQ(out.back(), "Shift+Tab");
+}
+
 }  // namespace
 }  // namespace window
