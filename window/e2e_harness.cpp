@@ -300,9 +300,13 @@ ProgramRun::ProgramRun(const VirtualDisplay& display, const std::string& binary,
   }
   if (setup) setup(folder_);
   stderr_path_ = folder_ + ".stderr";
-  // Started from another folder: the program must find its own.
-  pid_ = spawn({copy.string()}, {"DISPLAY=" + display.name()}, fs::temp_directory_path().string(),
-               false, stderr_path_);
+  // Started from another folder: the program must find its own. The window is asked
+  // for at the screen's corner with the toolkit's -geometry option: without a window
+  // manager it would be made at (-1, -1), a pixel off the screen, and moving it there
+  // once it has drawn leaves, until the program draws again for the exposure, whatever
+  // the screen held where the window's top row and left column now are.
+  pid_ = spawn({copy.string(), "-geometry", "+0+0"}, {"DISPLAY=" + display.name()},
+               fs::temp_directory_path().string(), false, stderr_path_);
 }
 
 ProgramRun::~ProgramRun() {
@@ -402,8 +406,8 @@ unsigned long ProgramRun::find_window() {
   }
   if (children) XFree(children);
   if (window_) {
-    // Without a window manager the window may sit partly off the screen, where its
-    // pixels cannot be read: put it in the corner.
+    // The window is made in the corner (see the constructor), where all its pixels can
+    // be read; the move only makes sure of it and costs nothing there.
     // Keys typed with XTest go to the focus, which no window manager gives it.
     XMoveWindow(x(), window_, 0, 0);
     XSetInputFocus(x(), window_, RevertToParent, CurrentTime);
