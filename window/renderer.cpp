@@ -66,6 +66,10 @@ bool Renderer::open(Display* display) {
     depth_ = a.depth;
     gc_ = XCreateGC(display_, window_, 0, nullptr);
   }
+  // Xlib sends a larger image as several requests, of at most 256 KB of pixels each,
+  // and another client may read the window between them.
+  constexpr long kPutImageHeader = 24;
+  one_request_bytes_ = std::min<long>(65536, XMaxRequestSize(display_)) * 4 - kPutImageHeader;
   return true;
 }
 
@@ -147,7 +151,10 @@ void Renderer::draw_page_and_box() {
 }
 
 // Shows only the rectangle of the cells that changed, from the pixel frame, scaled by
-// whole factors. Returns false when the whole window must be shown instead.
+// whole factors, when its image goes to the server in one request: so the window never
+// shows a frame in part. Returns false when the whole window must be shown instead
+// (through GL, whose picture a software driver hands over in one shared-memory
+// request where the server offers that).
 bool Renderer::present_changed_cells(const FrameRenderer& frame) {
   const FramePlacement at = place_frame(width_, height_);
   const int scale = at.scale();
@@ -156,6 +163,7 @@ bool Renderer::present_changed_cells(const FrameRenderer& frame) {
   const int frame_y = (dirty_.top - 1) * 16;
   const int w = (dirty_.last_column - dirty_.first_column + 1) * 8;
   const int h = (dirty_.bottom - dirty_.top + 1) * 16;
+  if (static_cast<long>(w) * scale * h * scale * 4 > one_request_bytes_) return false;
   cells_image_.resize(static_cast<std::size_t>(w) * scale * h * scale);
   for (int y = 0; y < h * scale; ++y) {
     const std::uint32_t* source = frame.pixels().data() + (frame_y + y / scale) * kFrameWidth + frame_x;

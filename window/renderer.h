@@ -5,8 +5,9 @@
 // into the window straight from the pixel frame, as an X image of just their
 // rectangle: under a software GL renderer every GL present waits for the X server to
 // take the picture, a second wake-up at every blink. Everything else (a resize, an
-// expose, a box, a frame scaled down) shows the whole window through GL, from the
-// texture, which takes the cells changed since it was last drawn just before.
+// expose, a box, a frame scaled down, a change too large for one X request) shows the
+// whole window through GL, from the texture, which takes the cells changed since it
+// was last drawn just before.
 //
 // After a resize the next two presents show the whole window: a software renderer
 // learns the window's new size only at the swap after it, so the first frame drawn
@@ -67,6 +68,7 @@ class Renderer {
   _XGC* gc_ = nullptr;          // none: the window's visual is not plain 24-bit colour
   Visual* visual_ = nullptr;
   int depth_ = 0;
+  long one_request_bytes_ = 0;  // the largest image of changed cells put in one request
   std::vector<std::uint32_t> cells_image_;  // the changed rectangle, scaled
   GLuint page_texture_ = 0;
   GLuint box_texture_ = 0;
