@@ -44,6 +44,11 @@ class Program : public ::testing::Test {
     return s.row(1) == " KESTRAMOND DATA CARD GENERATOR" && s.row(24) == " Ship";
   }
 
+  // The screen card: its title box from row 1, the box's second rule on row 3 (the
+  // card drawn at least that far).
+  static bool card_begun(const Screen& s) { return s.lines[0].rfind("\xDA\xC4\xC4\xC2", 0) == 0; }
+  static bool shows_the_card(const Screen& s) { return card_begun(s) && s.lines[2][0] == '\xC3'; }
+
   // The menu's first page: the title on row 1, 20 ships, the prompt on row 24.
   void reach_the_menu() { ASSERT_TRUE(run->wait_for_screen(shows_the_menu)) << run->last_screen_dump(); }
 
@@ -157,7 +162,8 @@ std::string type_the_bursts(int rounds) {
         return "round " + std::to_string(round) + ", " + burst.what + ": not \"" + burst.prompt + "\"\n" +
                run.last_screen_dump();
       }
-      run.press_at_once(std::vector<Stroke>(burst.prompt.size() - 6, XK_BackSpace));
+      const std::size_t digits = burst.prompt.size() - std::string(" Ship ").size();
+      run.press_at_once(std::vector<Stroke>(digits, XK_BackSpace));
       if (!prompt_is(" Ship")) return "the digits of " + std::string(burst.what) + " stayed\n" + run.last_screen_dump();
     }
   }
@@ -464,9 +470,7 @@ TEST_F(Program, PagingThroughTheMenuAndChoosingAtTheFinalPrompt) {
 TEST_F(Program, TheScreenCardIsDrawnInBoxes) {
   reach_the_output_question();
   run->type("s");
-  const auto card = run->wait_for_screen([](const Screen& s) {
-    return s.lines[0].rfind("\xDA\xC4\xC4\xC2", 0) == 0 && s.lines[2][0] == '\xC3';
-  });
+  const auto card = run->wait_for_screen(shows_the_card);
   ASSERT_TRUE(card) << run->last_screen_dump();
   EXPECT_FALSE(card->contains(kOutputQuestion));
   run->type(" ");  // the blank restarts: the menu again
@@ -479,7 +483,6 @@ TEST_F(Program, TheScreenCardIsDrawnInBoxes) {
 // harness can while the card replaces the output question, no read shows the card's
 // top over the rest of the old page. Ten cards, each after a restart.
 TEST_F(Program, APageChangedWholeReachesTheWindowInOnePiece) {
-  const auto card_begun = [](const Screen& s) { return s.lines[0].rfind("\xDA\xC4\xC4\xC2", 0) == 0; };
   for (int card = 1; card <= 10; ++card) {
     reach_the_output_question();
     run->type("s");
@@ -489,9 +492,9 @@ TEST_F(Program, APageChangedWholeReachesTheWindowInOnePiece) {
       s = run->read_screen();
       if (!s || !card_begun(*s)) continue;
       ASSERT_FALSE(s->contains(kOutputQuestion)) << "card " << card << "\n" << s->dump();
-      if (s->lines[2][0] == '\xC3') break;
+      if (shows_the_card(*s)) break;
     }
-    ASSERT_TRUE(s && s->lines[2][0] == '\xC3') << "card " << card << "\n" << run->last_screen_dump();
+    ASSERT_TRUE(s && shows_the_card(*s)) << "card " << card << "\n" << run->last_screen_dump();
     run->type(" ");  // the blank restarts: the menu again
   }
 }

@@ -21,33 +21,37 @@ bool gives(const PressLookup& lookup, const FreeglutReport& report) {
 // By index, not by iterator: a lookup may wait for the server (a keyboard mapping
 // read anew), and the connection may receive more events meanwhile, which the log
 // notes at its end.
-std::optional<PressLookup> KeyLog::take_reported(const FreeglutReport& report, const Deliver& deliver) {
+std::optional<PressLookup> KeyLog::take_reported(const FreeglutReport& report) {
   std::vector<PressLookup> lookups;
   for (std::size_t i = 0; i < events_.size(); ++i) {
     const LoggedEvent event = events_[i];
-    lookups.push_back(event.destroyed ? PressLookup{} : lookup_(event.keycode, event.state));
+    lookups.push_back(look_up(event));
     if (event.destroyed || !gives(lookups.back(), report)) continue;
-    for (std::size_t j = 0; j <= i; ++j) deliver_own(events_[j], lookups[j], deliver);
+    for (std::size_t j = 0; j <= i; ++j) deliver_own(events_[j], lookups[j]);
     events_.erase(events_.begin(), events_.begin() + static_cast<std::ptrdiff_t>(i + 1));
     return lookups.back();
   }
   return std::nullopt;
 }
 
-void KeyLog::take_rest(const Deliver& deliver) {
+void KeyLog::take_rest() {
   while (!events_.empty()) {
     const LoggedEvent event = events_.front();
     events_.pop_front();
-    deliver_own(event, event.destroyed ? PressLookup{} : lookup_(event.keycode, event.state), deliver);
+    deliver_own(event, look_up(event));
   }
 }
 
-void KeyLog::deliver_own(const LoggedEvent& event, const PressLookup& lookup, const Deliver& deliver) const {
+PressLookup KeyLog::look_up(const LoggedEvent& event) const {
+  return event.destroyed ? PressLookup{} : lookup_(event.keycode, event.state);
+}
+
+void KeyLog::deliver_own(const LoggedEvent& event, const PressLookup& lookup) const {
   if (event.destroyed) {
-    deliver(XWindowEvent{std::nullopt, true});
+    deliver_(XWindowEvent{std::nullopt, true});
     return;
   }
-  if (const auto key = key_event_for_x_keysym(lookup.keysym, event.state)) deliver(XWindowEvent{key, false});
+  if (const auto key = key_event_for_x_keysym(lookup.keysym, event.state)) deliver_(XWindowEvent{key, false});
 }
 
 }  // namespace window

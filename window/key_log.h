@@ -57,7 +57,8 @@ class KeyLog {
   using Lookup = std::function<PressLookup(unsigned keycode, unsigned state)>;
   using Deliver = std::function<void(const XWindowEvent&)>;
 
-  explicit KeyLog(Lookup lookup) : lookup_(std::move(lookup)) {}
+  // `deliver` takes each logged event that comes out of the log on its own.
+  KeyLog(Lookup lookup, Deliver deliver) : lookup_(std::move(lookup)), deliver_(std::move(deliver)) {}
 
   // The connection received `event`.
   void note(const LoggedEvent& event) { events_.push_back(event); }
@@ -65,21 +66,24 @@ class KeyLog {
   // For the key freeglut reports now: delivers the logged events before its press,
   // takes the press and returns its lookup. When no logged press gives the report, the
   // log is left as it is and nothing is returned.
-  std::optional<PressLookup> take_reported(const FreeglutReport& report, const Deliver& deliver);
+  std::optional<PressLookup> take_reported(const FreeglutReport& report);
 
   // REQUIRES: freeglut has handled every event the connection received. Delivers the
   // events left and empties the log; a press whose report did not match (freeglut
   // handed on something the log does not know of) goes without a trace.
-  void take_rest(const Deliver& deliver);
+  void take_rest();
 
   bool empty() const { return events_.empty(); }
 
  private:
+  // The lookup of a press; nothing to look up for the window's end.
+  PressLookup look_up(const LoggedEvent& event) const;
   // Delivers what the event gives without freeglut: the window's end, or the key
   // event of a press freeglut does not hand on.
-  void deliver_own(const LoggedEvent& event, const PressLookup& lookup, const Deliver& deliver) const;
+  void deliver_own(const LoggedEvent& event, const PressLookup& lookup) const;
 
   Lookup lookup_;
+  Deliver deliver_;
   std::deque<LoggedEvent> events_;
 };
 

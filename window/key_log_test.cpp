@@ -90,16 +90,15 @@ std::string word_of(const XWindowEvent& event) {
 // delivered event as its word, each report as the keysym of the press it took in
 // brackets ("[none]" when it took none), and after "|" what the rest of the log gives.
 std::vector<std::string> run(const std::vector<LoggedEvent>& presses, const std::vector<FreeglutReport>& reports) {
-  KeyLog log(look_up);
-  for (const LoggedEvent& e : presses) log.note(e);
   std::vector<std::string> out;
-  const auto deliver = [&out](const XWindowEvent& e) { out.push_back(word_of(e)); };
+  KeyLog log(look_up, [&out](const XWindowEvent& e) { out.push_back(word_of(e)); });
+  for (const LoggedEvent& e : presses) log.note(e);
   for (const FreeglutReport& r : reports) {
-    const auto taken = log.take_reported(r, deliver);
+    const auto taken = log.take_reported(r);
     out.push_back("[" + (taken ? name_of(taken->keysym) : "none") + "]");
   }
   out.push_back("|");
-  log.take_rest(deliver);
+  log.take_rest();
   EXPECT_TRUE(log.empty());
   return out;
 }
@@ -157,24 +156,24 @@ TEST(KeyLog, EachReportedKeyTakesItsOwnPressAndTheKeysFreeglutSkipsComeInTheirPl
 TEST(KeyLog, EventsReceivedDuringALookupComeAfterTheOthers) {
   KeyLog* self = nullptr;
   int lookups = 0;
-  KeyLog log([&](unsigned keycode, unsigned state) {
+  const auto look_up_and_receive_more = [&](unsigned keycode, unsigned state) {
     if (lookups++ == 0) {
       for (int i = 0; i < 64; ++i) self->note(press(XK_Pause));
       self->note(press(XK_Tab, kXShift));
     }
     return look_up(keycode, state);
-  });
+  };
+  std::vector<std::string> out;
+  KeyLog log(look_up_and_receive_more, [&out](const XWindowEvent& e) { out.push_back(word_of(e)); });
   self = &log;
   log.note(press(XK_Pause, kXCtrl));
   log.note(press(XK_1));
-  std::vector<std::string> out;
-  const auto deliver = [&out](const XWindowEvent& e) { out.push_back(word_of(e)); };
-  const auto taken = log.take_reported(typed('1'), deliver);
+  const auto taken = log.take_reported(typed('1'));
   ASSERT_TRUE(taken.has_value());
   EXPECT_EQ(taken->keysym, XK_1);
   EXPECT_EQ(out, Words{"Ctrl+Break"});
   out.clear();
-  log.take_rest(deliver);
+  log.take_rest();
   ASSERT_EQ(out.size(), 65u);
   EXPECT_EQ(out.front(), "Pause");
   EXPECT_EQ(out.back(), "Shift+Tab");

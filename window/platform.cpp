@@ -35,7 +35,7 @@ WindowEvent event_of(WindowEvent::Kind kind, int x = 0, int y = 0) {
 struct PlatformCallbacks {
   static void keyboard(unsigned char key, int, int) {
     Platform& p = *active;
-    const std::optional<PressLookup> press = p.take_press(FreeglutReport{false, key});
+    const std::optional<PressLookup> press = p.key_log_.take_reported(FreeglutReport{false, key});
     WindowEvent e = event_of(WindowEvent::Kind::Key);
     e.typed = key;
     e.key = key_event_for_character(key, glutGetModifiers(),
@@ -44,7 +44,7 @@ struct PlatformCallbacks {
   }
   static void special(int key, int, int) {
     Platform& p = *active;
-    p.take_press(FreeglutReport{true, key});
+    p.key_log_.take_reported(FreeglutReport{true, key});
     WindowEvent e = event_of(WindowEvent::Kind::Key);
     e.key = key_event_for_special(key, glutGetModifiers());
     if (e.key) p.events_.push_back(e);
@@ -117,10 +117,6 @@ bool Platform::open(int& argc, char** argv, std::function<void()> lost) {
   return true;
 }
 
-std::optional<PressLookup> Platform::take_press(const FreeglutReport& report) {
-  return key_log_.take_reported(report, [this](const XWindowEvent& x) { queue_logged(x); });
-}
-
 void Platform::queue_logged(const XWindowEvent& x) {
   if (x.destroyed) {
     events_.push_back(event_of(WindowEvent::Kind::Destroyed));
@@ -140,7 +136,7 @@ std::vector<WindowEvent> Platform::take_events() {
   const bool glut = std::exchange(glut_readable_, false) || XEventsQueued(display_, QueuedAlready) > 0;
   if (glut && !window_gone_) glutMainLoopEvent();
   if (!key_log_.empty() && XEventsQueued(display_, QueuedAlready) == 0) {
-    key_log_.take_rest([this](const XWindowEvent& x) { queue_logged(x); });
+    key_log_.take_rest();
   }
   return std::exchange(events_, {});
 }

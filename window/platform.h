@@ -71,14 +71,13 @@ class Platform {
 
  private:
   friend struct PlatformCallbacks;
-  // The logged events before the press freeglut reports now, queued; the press.
-  std::optional<PressLookup> take_press(const FreeglutReport& report);
-  // Queues what the log delivers.
+  // Queues what the key log delivers.
   void queue_logged(const XWindowEvent& x);
 
   _XDisplay* display_ = nullptr;  // freeglut's connection
   unsigned long window_ = 0;
-  KeyLog key_log_{[this](unsigned keycode, unsigned state) { return look_up_press(display_, keycode, state); }};
+  KeyLog key_log_{[this](unsigned keycode, unsigned state) { return look_up_press(display_, keycode, state); },
+                  [this](const XWindowEvent& x) { queue_logged(x); }};
   std::vector<WindowEvent> events_;
   std::function<void()> lost_;
   bool window_gone_ = false;
