@@ -287,7 +287,8 @@ ScreenReader::~ScreenReader() {
 }
 
 ProgramRun::ProgramRun(const VirtualDisplay& display, const std::string& binary,
-                       const std::map<std::string, std::string>& files, const FolderSetup& setup)
+                       const std::map<std::string, std::string>& files, const FolderSetup& setup,
+                       const std::vector<std::string>& environment)
     : display_(display) {
   std::string pattern = (fs::temp_directory_path() / "datacard-e2e-XXXXXX").string();
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
@@ -305,8 +306,10 @@ ProgramRun::ProgramRun(const VirtualDisplay& display, const std::string& binary,
   // manager it would be made at (-1, -1), a pixel off the screen, and moving it there
   // once it has drawn leaves, until the program draws again for the exposure, whatever
   // the screen held where the window's top row and left column now are.
-  pid_ = spawn({copy.string(), "-geometry", "+0+0"}, {"DISPLAY=" + display.name()},
-               fs::temp_directory_path().string(), false, stderr_path_);
+  std::vector<std::string> settings = environment;
+  settings.push_back("DISPLAY=" + display.name());
+  pid_ = spawn({copy.string(), "-geometry", "+0+0"}, settings, fs::temp_directory_path().string(), false,
+               stderr_path_);
 }
 
 ProgramRun::~ProgramRun() {

@@ -111,10 +111,13 @@ using FolderSetup = std::function<void(const std::string& folder)>;
 class ProgramRun {
  public:
   // Copies the binary and the given files (name to contents) into a new temporary
-  // folder, runs `setup` on it, and starts the binary there on the display. What the
-  // program writes to standard error is kept (stderr_text) and echoed at the end.
+  // folder, runs `setup` on it, and starts the binary there on the display, with the
+  // harness's environment and the `environment` settings ("NAME=value") after it.
+  // What the program writes to standard error is kept (stderr_text) and echoed at the
+  // end.
   ProgramRun(const VirtualDisplay& display, const std::string& binary,
-             const std::map<std::string, std::string>& files = {}, const FolderSetup& setup = {});
+             const std::map<std::string, std::string>& files = {}, const FolderSetup& setup = {},
+             const std::vector<std::string>& environment = {});
   ~ProgramRun();
   ProgramRun(const ProgramRun&) = delete;
   ProgramRun& operator=(const ProgramRun&) = delete;

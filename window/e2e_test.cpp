@@ -141,6 +141,13 @@ const Burst KEY_BURSTS[] = {
     {"7, Pause, 9, Ctrl+Enter, Ctrl+Backspace, 8",
      {'7', XK_Pause, '9', {XK_Return, {XK_Control_L}}, {XK_BackSpace, {XK_Control_L}}, '8'},
      " Ship 78"},
+    // Shift+Alt_R gives Meta_R, which freeglut reports as a special key of its own
+    // choosing; it and Super_R type nothing, and Ctrl+Backspace is refused.
+    {"1, 2, Shift+Alt_R, Ctrl+Backspace, Super_R, 5",
+     {'1', '2', {XK_Alt_R, {XK_Shift_L}}, {XK_BackSpace, {XK_Control_L}}, XK_Super_R, '5'},
+     " Ship 125"},
+    // Ctrl+Num Lock pauses as Pause does: the 9 after it ends the pause.
+    {"1, Ctrl+Num Lock, 9, 2", {'1', {XK_Num_Lock, {XK_Control_L}}, '9', '2'}, " Ship 12"},
 };
 
 // Types every burst `rounds` times at the menu's prompt, taking each burst's digits
@@ -442,6 +449,18 @@ TEST(ProgramWithoutItsDisplay, TheLostConnectionEndsWithOneLineAndCode1) {
   const std::string errors = run.stderr_text();
   EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
   EXPECT_EQ(errors, "datacard: the connection to the display was lost\n");
+}
+
+// OpenGL too old for the window (Mesa told to offer 1.1): one line on standard error
+// and exit code 1. freeglut closes its window and connection at the exit, after the
+// window's own parts are gone; nothing of theirs may be written to then, which a
+// sanitizer build of the binary reports on standard error.
+TEST(ProgramWithoutItsDisplay, NoUsableOpenGLEndsWithOneLineAndCode1) {
+  VirtualDisplay own;
+  ASSERT_TRUE(own.ok()) << "Xvfb did not start";
+  ProgramRun run(own, binary_under_test(DATACARD_BINARY), NO_DESIGN, {}, {"MESA_GL_VERSION_OVERRIDE=1.1"});
+  EXPECT_EQ(run.wait_for_exit(), 1);
+  EXPECT_EQ(run.stderr_text(), "datacard: the display has no usable OpenGL for the window\n");
 }
 
 // Paging through all eight pages with 0 (or an empty line) and choosing at the final

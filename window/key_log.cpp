@@ -1,41 +1,26 @@
 #include "window/key_log.h"
 
-#include <cstddef>
-#include <vector>
-
 #include "window/key_mapping.h"
 
 namespace window {
 
-namespace {
-
-// Whether a press with this lookup is the one freeglut reported: a character is the
-// first of the press's text, a special key comes from a press without text.
-bool gives(const PressLookup& lookup, const FreeglutReport& report) {
-  if (report.special) return !lookup.text && freeglut_special_key(lookup.keysym) == report.code;
-  return lookup.text && *lookup.text == report.code;
+// A lookup may wait for the server (a keyboard mapping read anew), and the connection
+// may receive more events meanwhile, which the log notes at its end: the events are
+// taken from its front one at a time, and no reference into it is kept across a
+// lookup.
+std::optional<ReportedPress> KeyLog::take_reported(std::size_t queued) {
+  const std::size_t count = handled(queued);
+  if (count == 0 || events_[count - 1].destroyed) return std::nullopt;
+  deliver_first(count - 1);
+  const LoggedEvent press = events_.front();
+  events_.pop_front();
+  return ReportedPress{look_up(press), press.state};
 }
 
-}  // namespace
+void KeyLog::take_handled(std::size_t queued) { deliver_first(handled(queued)); }
 
-// By index, not by iterator: a lookup may wait for the server (a keyboard mapping
-// read anew), and the connection may receive more events meanwhile, which the log
-// notes at its end.
-std::optional<PressLookup> KeyLog::take_reported(const FreeglutReport& report) {
-  std::vector<PressLookup> lookups;
-  for (std::size_t i = 0; i < events_.size(); ++i) {
-    const LoggedEvent event = events_[i];
-    lookups.push_back(look_up(event));
-    if (event.destroyed || !gives(lookups.back(), report)) continue;
-    for (std::size_t j = 0; j <= i; ++j) deliver_own(events_[j], lookups[j]);
-    events_.erase(events_.begin(), events_.begin() + static_cast<std::ptrdiff_t>(i + 1));
-    return lookups.back();
-  }
-  return std::nullopt;
-}
-
-void KeyLog::take_rest() {
-  while (!events_.empty()) {
+void KeyLog::deliver_first(std::size_t count) {
+  for (; count > 0; --count) {
     const LoggedEvent event = events_.front();
     events_.pop_front();
     deliver_own(event, look_up(event));

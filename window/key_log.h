@@ -6,14 +6,18 @@
 // freeglut reports, the log gives the press it came from: the key pressed, which tells
 // Ctrl+Backspace from Ctrl+H and Ctrl+Enter from Ctrl+M. The presses freeglut hands on
 // nothing for are delivered in their place: before the reported key that followed
-// them, or, for those after the last one, once freeglut has handled every event its
-// connection received.
+// them, or, for those after the last one, once freeglut has handled them.
 //
 // The log notes each event as the connection receives it (x_events.h), so it holds
-// the same events as freeglut's queue, in the same order: which press a report came
-// from never depends on how fast anything runs.
+// the events of freeglut's queue in the same order, followed by nothing else: the
+// events still queued are its last ones. freeglut takes events out of its queue in
+// order and reports a key while it handles the press it has just taken, so the press
+// a report came from is found by its place alone, the last logged event that has left
+// the queue, whatever freeglut reports for it; and which press that is never depends
+// on how fast anything runs.
 #pragma once
 
+#include <cstddef>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -38,11 +42,10 @@ struct PressLookup {
   std::optional<unsigned char> text;
 };
 
-// What freeglut reported: a character (its keyboard callback) or a special key (its
-// special callback, with the GLUT key code).
-struct FreeglutReport {
-  bool special = false;
-  int code = 0;
+// The press a report of freeglut's came from: its lookup and its X modifier state.
+struct ReportedPress {
+  PressLookup lookup;
+  unsigned state = 0;
 };
 
 // An event delivered from the log: the console key event of a press freeglut does not
@@ -63,19 +66,24 @@ class KeyLog {
   // The connection received `event`.
   void note(const LoggedEvent& event) { events_.push_back(event); }
 
-  // For the key freeglut reports now: delivers the logged events before its press,
-  // takes the press and returns its lookup. When no logged press gives the report, the
-  // log is left as it is and nothing is returned.
-  std::optional<PressLookup> take_reported(const FreeglutReport& report);
+  // For the key freeglut reports now, with `queued` of the logged events still in the
+  // connection's queue: delivers the logged events before its press, takes the press
+  // and returns it. When no logged event has left the queue, or the last one to leave
+  // it is not a press, the log is left as it is and nothing is returned.
+  std::optional<ReportedPress> take_reported(std::size_t queued);
 
-  // REQUIRES: freeglut has handled every event the connection received. Delivers the
-  // events left and empties the log; a press whose report did not match (freeglut
-  // handed on something the log does not know of) goes without a trace.
-  void take_rest();
+  // With `queued` of the logged events still in the connection's queue: delivers the
+  // events that freeglut has handled (a press whose report did not come goes without
+  // a trace) and leaves the queued ones for freeglut.
+  void take_handled(std::size_t queued);
 
   bool empty() const { return events_.empty(); }
 
  private:
+  // How many logged events have left the connection's queue.
+  std::size_t handled(std::size_t queued) const { return queued < events_.size() ? events_.size() - queued : 0; }
+  // Delivers the first `count` events and drops them from the log.
+  void deliver_first(std::size_t count);
   // The lookup of a press; nothing to look up for the window's end.
   PressLookup look_up(const LoggedEvent& event) const;
   // Delivers what the event gives without freeglut: the window's end, or the key

@@ -40,29 +40,6 @@ constexpr SpecialRow GLUT_SPECIAL_KEYS[] = {
     {GLUT_KEY_ALT_L, SpecialKey::Alt},     {GLUT_KEY_ALT_R, SpecialKey::Alt},
 };
 
-// The keysyms that freeglut reports as special keys when their press types nothing.
-struct SpecialKeysymRow {
-  unsigned long keysym;
-  int glut_key;
-};
-
-constexpr SpecialKeysymRow FREEGLUT_SPECIAL_KEYSYMS[] = {
-    {XK_F1, GLUT_KEY_F1},           {XK_F2, GLUT_KEY_F2},           {XK_F3, GLUT_KEY_F3},
-    {XK_F4, GLUT_KEY_F4},           {XK_F5, GLUT_KEY_F5},           {XK_F6, GLUT_KEY_F6},
-    {XK_F7, GLUT_KEY_F7},           {XK_F8, GLUT_KEY_F8},           {XK_F9, GLUT_KEY_F9},
-    {XK_F10, GLUT_KEY_F10},         {XK_F11, GLUT_KEY_F11},         {XK_F12, GLUT_KEY_F12},
-    {XK_Left, GLUT_KEY_LEFT},       {XK_KP_Left, GLUT_KEY_LEFT},    {XK_Right, GLUT_KEY_RIGHT},
-    {XK_KP_Right, GLUT_KEY_RIGHT},  {XK_Up, GLUT_KEY_UP},           {XK_KP_Up, GLUT_KEY_UP},
-    {XK_Down, GLUT_KEY_DOWN},       {XK_KP_Down, GLUT_KEY_DOWN},    {XK_Prior, GLUT_KEY_PAGE_UP},
-    {XK_KP_Prior, GLUT_KEY_PAGE_UP}, {XK_Next, GLUT_KEY_PAGE_DOWN}, {XK_KP_Next, GLUT_KEY_PAGE_DOWN},
-    {XK_Home, GLUT_KEY_HOME},       {XK_KP_Home, GLUT_KEY_HOME},    {XK_End, GLUT_KEY_END},
-    {XK_KP_End, GLUT_KEY_END},      {XK_Insert, GLUT_KEY_INSERT},   {XK_KP_Insert, GLUT_KEY_INSERT},
-    {XK_Num_Lock, GLUT_KEY_NUM_LOCK}, {XK_KP_Begin, GLUT_KEY_BEGIN}, {XK_KP_Delete, GLUT_KEY_DELETE},
-    {XK_Shift_L, GLUT_KEY_SHIFT_L}, {XK_Shift_R, GLUT_KEY_SHIFT_R}, {XK_Control_L, GLUT_KEY_CTRL_L},
-    {XK_Control_R, GLUT_KEY_CTRL_R}, {XK_Alt_L, GLUT_KEY_ALT_L},    {XK_Alt_R, GLUT_KEY_ALT_R},
-    {XK_Super_L, GLUT_KEY_SUPER_L}, {XK_Super_R, GLUT_KEY_SUPER_R},
-};
-
 KeyEvent with_modifiers(KeyEvent event, int modifiers) {
   event.shift = (modifiers & GLUT_ACTIVE_SHIFT) != 0;
   event.ctrl = (modifiers & GLUT_ACTIVE_CTRL) != 0;
@@ -152,13 +129,6 @@ std::optional<console::KeyEvent> key_event_for_x_keysym(unsigned long keysym, un
   event.ctrl = (state & kXControl) != 0;
   event.alt = (state & kXAlt) != 0;
   return event;
-}
-
-int freeglut_special_key(unsigned long keysym) {
-  for (const auto& row : FREEGLUT_SPECIAL_KEYSYMS) {
-    if (row.keysym == keysym) return row.glut_key;
-  }
-  return 0;
 }
 
 }  // namespace window

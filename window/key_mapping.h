@@ -9,8 +9,9 @@
 // window's log of key presses (key_log.h) tells it.
 //
 // freeglut delivers nothing for Pause, Break, Scroll Lock, Shift+Tab (ISO_Left_Tab) and
-// Caps Lock, and its Num Lock is ignored here: those are taken from the window's key
-// presses as the X server sent them (key_log.h) and mapped by `key_event_for_x_keysym`.
+// Caps Lock, and the console has no use for a Num Lock as freeglut reports it: those
+// are taken from the window's key presses as the X server sent them (key_log.h) and
+// mapped by `key_event_for_x_keysym`.
 #pragma once
 
 #include <cstdint>
@@ -29,17 +30,14 @@ using ReportedKeyIs = std::function<bool(unsigned long keysym)>;
 std::optional<console::KeyEvent> key_event_for_character(unsigned char key, int modifiers,
                                                          const ReportedKeyIs& pressed);
 
-// The key event of a freeglut special key, or nothing for the keys read from X events
-// (Num Lock) and those the console has no use for (Super, Begin).
+// The key event of a freeglut special key, or nothing for the keys whose press decides
+// (Num Lock, with or without Ctrl) and those the console has no use for (Super, Begin).
 std::optional<console::KeyEvent> key_event_for_special(int key, int modifiers);
 
-// The key event of an X key press that freeglut does not deliver (Pause, Break, Scroll
-// Lock, Num Lock, Caps Lock, Shift+Tab), from its keysym after the modifiers and its
-// X modifier state; nothing for every other key.
+// The key event of an X key press that freeglut does not deliver, or delivers as a key
+// the console does not use (Pause, Break, Scroll Lock, Num Lock, Caps Lock,
+// Shift+Tab), from its keysym after the modifiers and its X modifier state; nothing
+// for every other key.
 std::optional<console::KeyEvent> key_event_for_x_keysym(unsigned long keysym, unsigned state);
-
-// The GLUT special key that freeglut reports for a press of this keysym without text
-// (the keypad's cursor keys as the others), or 0 for a keysym it reports nothing for.
-int freeglut_special_key(unsigned long keysym);
 
 }  // namespace window

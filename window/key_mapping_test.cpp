@@ -104,7 +104,7 @@ TEST(KeyMapping, SpecialKeysKeepTheirModifiers) {
       {"left Alt alone", GLUT_KEY_ALT_L, kAlt, {0, SpecialKey::Alt, false, false, true}},
   };
   for (const auto& c : cases) expect_event(key_event_for_special(c.key, c.modifiers), c.want, c.what);
-  // Num Lock comes from the X events; Super has no use.
+  // Num Lock means what its press means (with Ctrl, Pause); Super has no use.
   EXPECT_FALSE(key_event_for_special(GLUT_KEY_NUM_LOCK, 0).has_value());
   EXPECT_FALSE(key_event_for_special(GLUT_KEY_SUPER_L, 0).has_value());
 }
@@ -131,22 +131,6 @@ TEST(KeyMapping, XKeysFreeglutDoesNotDeliver) {
   for (unsigned long keysym : {XK_a, XK_Return, XK_F1, XK_Tab, XK_BackSpace}) {
     EXPECT_FALSE(key_event_for_x_keysym(keysym, 0).has_value()) << keysym;
   }
-}
-
-// The special keys freeglut reports for presses that type nothing, keypad or not; the
-// keys it skips have none, so the window's key log hands them on itself.
-TEST(KeyMapping, FreeglutSpecialKeysOfKeysyms) {
-  struct Case {
-    unsigned long keysym;
-    int glut_key;
-  } cases[] = {
-      {XK_F1, GLUT_KEY_F1},         {XK_F12, GLUT_KEY_F12},       {XK_Left, GLUT_KEY_LEFT},
-      {XK_KP_Left, GLUT_KEY_LEFT},  {XK_KP_Next, GLUT_KEY_PAGE_DOWN}, {XK_KP_Delete, GLUT_KEY_DELETE},
-      {XK_Num_Lock, GLUT_KEY_NUM_LOCK}, {XK_Control_R, GLUT_KEY_CTRL_R}, {XK_Super_L, GLUT_KEY_SUPER_L},
-      {XK_Pause, 0},                {XK_Break, 0},                {XK_Scroll_Lock, 0},
-      {XK_Caps_Lock, 0},            {XK_ISO_Left_Tab, 0},         {XK_Menu, 0},
-  };
-  for (const auto& c : cases) EXPECT_EQ(freeglut_special_key(c.keysym), c.glut_key) << c.keysym;
 }
 
 }  // namespace

@@ -34,36 +34,38 @@ WindowEvent event_of(WindowEvent::Kind kind, int x = 0, int y = 0) {
 // freeglut's and Xlib's callbacks: each translates and queues, nothing else.
 struct PlatformCallbacks {
   static void keyboard(unsigned char key, int, int) {
-    Platform& p = *active;
-    const std::optional<PressLookup> press = p.key_log_.take_reported(FreeglutReport{false, key});
+    if (!active) return;
+    const std::optional<ReportedPress> press = active->key_log_.take_reported();
     WindowEvent e = event_of(WindowEvent::Kind::Key);
     e.typed = key;
-    e.key = key_event_for_character(key, glutGetModifiers(),
-                                    [&press](unsigned long keysym) { return press && press->keysym == keysym; });
-    p.events_.push_back(e);
+    e.key = key_event_for_character(
+        key, glutGetModifiers(), [&press](unsigned long keysym) { return press && press->lookup.keysym == keysym; });
+    active->events_.push_back(e);
   }
+  // A special key the console has no use for as freeglut names it (Num Lock) means
+  // what its press means.
   static void special(int key, int, int) {
-    Platform& p = *active;
-    p.key_log_.take_reported(FreeglutReport{true, key});
+    if (!active) return;
+    const std::optional<ReportedPress> press = active->key_log_.take_reported();
     WindowEvent e = event_of(WindowEvent::Kind::Key);
     e.key = key_event_for_special(key, glutGetModifiers());
-    if (e.key) p.events_.push_back(e);
+    if (!e.key && press) e.key = key_event_for_x_keysym(press->lookup.keysym, press->state);
+    if (e.key) active->events_.push_back(e);
   }
   static void mouse(int button, int state, int x, int y) {
-    if (button == GLUT_LEFT_BUTTON && state == GLUT_DOWN) {
-      active->events_.push_back(event_of(WindowEvent::Kind::Click, x, y));
-    }
+    if (button == GLUT_LEFT_BUTTON && state == GLUT_DOWN) queue(event_of(WindowEvent::Kind::Click, x, y));
   }
-  static void reshape(int width, int height) {
-    active->events_.push_back(event_of(WindowEvent::Kind::Resize, width, height));
+  static void reshape(int width, int height) { queue(event_of(WindowEvent::Kind::Resize, width, height)); }
+  static void display() { queue(event_of(WindowEvent::Kind::Uncovered)); }
+  static void close() { queue(event_of(WindowEvent::Kind::Close)); }
+  static void queue(const WindowEvent& e) {
+    if (active) active->events_.push_back(e);
   }
-  static void display() { active->events_.push_back(event_of(WindowEvent::Kind::Uncovered)); }
-  static void close() { active->events_.push_back(event_of(WindowEvent::Kind::Close)); }
 
   // An error about the window once it is gone is expected; any other is reported once
   // and the window carries on (the next whole frame puts the picture right).
   static int x_error(Display* display, XErrorEvent* error) {
-    if (active->window_gone_ || error->resourceid == active->window_) return 0;
+    if (!active || active->window_gone_ || error->resourceid == active->window_) return 0;
     if (!std::exchange(active->error_reported_, true)) {
       char text[160];
       XGetErrorText(display, error->error_code, text, sizeof text);
@@ -74,7 +76,7 @@ struct PlatformCallbacks {
   }
   [[noreturn]] static int x_connection_lost(Display*) {
     std::fprintf(stderr, "datacard: the connection to the display was lost\n");
-    if (active->lost_) active->lost_();
+    if (active && active->lost_) active->lost_();
     std::_Exit(1);
   }
 };
@@ -107,7 +109,7 @@ bool Platform::open(int& argc, char** argv, std::function<void()> lost) {
   lost_ = std::move(lost);
   XSetErrorHandler(PlatformCallbacks::x_error);
   XSetIOErrorHandler(PlatformCallbacks::x_connection_lost);
-  log_window_events(display_, window_, key_log_);
+  key_log_.start(display_, window_);
   glutDisplayFunc(PlatformCallbacks::display);
   glutReshapeFunc(PlatformCallbacks::reshape);
   glutKeyboardFunc(PlatformCallbacks::keyboard);
@@ -115,6 +117,10 @@ bool Platform::open(int& argc, char** argv, std::function<void()> lost) {
   glutMouseFunc(PlatformCallbacks::mouse);
   glutCloseFunc(PlatformCallbacks::close);
   return true;
+}
+
+Platform::~Platform() {
+  if (active == this) active = nullptr;
 }
 
 void Platform::queue_logged(const XWindowEvent& x) {
@@ -129,15 +135,12 @@ void Platform::queue_logged(const XWindowEvent& x) {
 
 // Reading the connection costs a system call, so it is read only when it has
 // something: a wake of the blink costs none. Each key freeglut reports takes the
-// logged events up to its own press; once freeglut's queue is empty, every logged
-// event has been through freeglut, and the rest of the log (the keys freeglut does not
-// deliver, after the last one it did) follows.
+// logged events up to its own press; the logged events freeglut handled after the
+// last one it reported (the keys it does not deliver) follow.
 std::vector<WindowEvent> Platform::take_events() {
   const bool glut = std::exchange(glut_readable_, false) || XEventsQueued(display_, QueuedAlready) > 0;
   if (glut && !window_gone_) glutMainLoopEvent();
-  if (!key_log_.empty() && XEventsQueued(display_, QueuedAlready) == 0) {
-    key_log_.take_rest();
-  }
+  key_log_.take_handled();
   return std::exchange(events_, {});
 }
 

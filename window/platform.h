@@ -44,6 +44,9 @@ struct WindowEvent {
 class Platform {
  public:
   Platform() = default;
+  // Stops the key log and freeglut's callbacks reaching this platform: freeglut closes
+  // its window and its connection only at the process's exit, after a failed start.
+  ~Platform();
   Platform(const Platform&) = delete;
   Platform& operator=(const Platform&) = delete;
 
@@ -76,9 +79,8 @@ class Platform {
 
   _XDisplay* display_ = nullptr;  // freeglut's connection
   unsigned long window_ = 0;
-  KeyLog key_log_{[this](unsigned keycode, unsigned state) { return look_up_press(display_, keycode, state); },
-                  [this](const XWindowEvent& x) { queue_logged(x); }};
   std::vector<WindowEvent> events_;
+  LoggedWindow key_log_{[this](const XWindowEvent& x) { queue_logged(x); }};
   std::function<void()> lost_;
   bool window_gone_ = false;
   bool error_reported_ = false;

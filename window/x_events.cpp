@@ -12,32 +12,114 @@ namespace {
 
 using Conversion = Bool (*)(Display*, XEvent*, xEvent*);
 
-// The one logged window (log_window_events is called once).
+// The log being written and the window it logs; both are read and changed only with
+// the connection locked. The previous routines stay set once known: a routine set
+// after the log's may still call the log's, which then only converts.
 KeyLog* logged = nullptr;
 unsigned long logged_window = 0;
 Conversion key_press_conversion = nullptr;
 Conversion destroy_conversion = nullptr;
 
-// Runs with the connection locked: notes the event and calls nothing of Xlib's.
+// The connection locked for this thread, which may call Xlib meanwhile.
+class ConnectionLock {
+ public:
+  explicit ConnectionLock(Display* display) : display_(display) { XLockDisplay(display_); }
+  ~ConnectionLock() { XUnlockDisplay(display_); }
+  ConnectionLock(const ConnectionLock&) = delete;
+  ConnectionLock& operator=(const ConnectionLock&) = delete;
+
+ private:
+  Display* display_;
+};
+
+// The logged event of a queued event: the logged window's key press or its end.
+std::optional<LoggedEvent> logged_event_of(const XEvent& event) {
+  if (event.type == KeyPress && event.xkey.window == logged_window) {
+    return LoggedEvent{event.xkey.keycode, event.xkey.state, false};
+  }
+  if (event.type == DestroyNotify && event.xdestroywindow.window == logged_window) {
+    return LoggedEvent{0, 0, true};
+  }
+  return std::nullopt;
+}
+
+// Runs with the connection locked: converts, then notes the event; calls nothing of
+// Xlib's.
 Bool convert_and_log(Display* display, XEvent* event, xEvent* wire) {
   const int type = wire->u.u.type & 0x7F;
   const Conversion convert = type == KeyPress ? key_press_conversion : destroy_conversion;
   if (!convert(display, event, wire)) return False;
-  if (event->type == KeyPress && event->xkey.window == logged_window) {
-    logged->note(LoggedEvent{event->xkey.keycode, event->xkey.state, false});
-  } else if (event->type == DestroyNotify && event->xdestroywindow.window == logged_window) {
-    logged->note(LoggedEvent{0, 0, true});
-  }
+  if (logged == nullptr) return True;
+  if (const auto e = logged_event_of(*event)) logged->note(*e);
   return True;
+}
+
+// Predicates for XCheckIfEvent, which runs them with the connection locked on every
+// queued event once, reading what the connection holds on the way, and takes none
+// of them out.
+Bool count_logged(Display*, XEvent* event, XPointer count) {
+  if (logged_event_of(*event)) ++*reinterpret_cast<std::size_t*>(count);
+  return False;
+}
+Bool note_logged(Display*, XEvent* event, XPointer log) {
+  if (const auto e = logged_event_of(*event)) reinterpret_cast<KeyLog*>(log)->note(*e);
+  return False;
+}
+
+// How many of the logged events are still in the connection's queue. REQUIRES: the
+// connection locked.
+std::size_t queued_logged(Display* display) {
+  std::size_t count = 0;
+  XEvent unused;
+  XCheckIfEvent(display, &unused, count_logged, reinterpret_cast<XPointer>(&count));
+  return count;
+}
+
+// Gives the previous routine of `type` back, unless another one was set after the
+// log's: that one is kept, and calls the log's, which only converts now.
+void give_back(Display* display, int type, Conversion previous) {
+  const Conversion current = XESetWireToEvent(display, type, previous);
+  if (current != convert_and_log) XESetWireToEvent(display, type, current);
 }
 
 }  // namespace
 
-void log_window_events(Display* display, unsigned long window, KeyLog& log) {
-  logged = &log;
+LoggedWindow::LoggedWindow(KeyLog::Deliver deliver)
+    : log_([this](unsigned keycode, unsigned state) { return look_up_press(display_, keycode, state); },
+           std::move(deliver)) {}
+
+// The events queued before the routines are set are noted by a scan of the queue,
+// the routines are set right after it, and nothing reads the connection in between.
+void LoggedWindow::start(Display* display, unsigned long window) {
+  const ConnectionLock lock(display);
+  display_ = display;
   logged_window = window;
+  XEvent unused;
+  XCheckIfEvent(display, &unused, note_logged, reinterpret_cast<XPointer>(&log_));
+  logged = &log_;
   key_press_conversion = XESetWireToEvent(display, KeyPress, convert_and_log);
   destroy_conversion = XESetWireToEvent(display, DestroyNotify, convert_and_log);
+}
+
+LoggedWindow::~LoggedWindow() {
+  if (display_ == nullptr) return;
+  const ConnectionLock lock(display_);
+  give_back(display_, KeyPress, key_press_conversion);
+  give_back(display_, DestroyNotify, destroy_conversion);
+  logged = nullptr;
+}
+
+std::optional<ReportedPress> LoggedWindow::take_reported() {
+  if (display_ == nullptr) return std::nullopt;
+  const ConnectionLock lock(display_);
+  return log_.take_reported(queued_logged(display_));
+}
+
+// An empty log costs no read of the connection: a blink's wake-up does not count.
+void LoggedWindow::take_handled() {
+  if (display_ == nullptr) return;
+  const ConnectionLock lock(display_);
+  if (!log_.empty()) log_.take_handled(queued_logged(display_));
 }
 
 PressLookup look_up_press(Display* display, unsigned keycode, unsigned state) {
