@@ -4,26 +4,51 @@
 
 namespace window {
 
-// A lookup may wait for the server (a keyboard mapping read anew), and the connection
-// may receive more events meanwhile, which the log notes at its end: the events are
-// taken from its front one at a time, and no reference into it is kept across a
-// lookup.
-std::optional<ReportedPress> KeyLog::take_reported(std::size_t queued) {
-  const std::size_t count = handled(queued);
-  if (count == 0 || events_[count - 1].destroyed) return std::nullopt;
-  deliver_first(count - 1);
-  const LoggedEvent press = events_.front();
-  events_.pop_front();
-  return ReportedPress{look_up(press), press.state};
+void KeyLog::note(const LoggedEvent& event) {
+  const std::lock_guard lock(mutex_);
+  events_.push_back(event);
 }
 
-void KeyLog::take_handled(std::size_t queued) { deliver_first(handled(queued)); }
+std::size_t KeyLog::left_queue(std::size_t queued) const {
+  const std::lock_guard lock(mutex_);
+  return queued < events_.size() ? events_.size() - queued : 0;
+}
+
+bool KeyLog::empty() const {
+  const std::lock_guard lock(mutex_);
+  return events_.empty();
+}
+
+// A lookup may wait for the server (a keyboard mapping read anew), and the connection
+// may receive more events meanwhile, on this thread or another, which the log notes at
+// its end: the events are taken from its front one at a time, and the lock is let go
+// before each lookup.
+std::optional<ReportedPress> KeyLog::take_reported(std::size_t handled) {
+  if (handled == 0) return std::nullopt;
+  {
+    const std::lock_guard lock(mutex_);
+    if (handled > events_.size() || events_[handled - 1].destroyed) return std::nullopt;
+  }
+  deliver_first(handled - 1);
+  const std::optional<LoggedEvent> press = take_first();
+  return ReportedPress{look_up(*press), press->state};
+}
+
+void KeyLog::take_handled(std::size_t handled) { deliver_first(handled); }
+
+std::optional<LoggedEvent> KeyLog::take_first() {
+  const std::lock_guard lock(mutex_);
+  if (events_.empty()) return std::nullopt;
+  const LoggedEvent event = events_.front();
+  events_.pop_front();
+  return event;
+}
 
 void KeyLog::deliver_first(std::size_t count) {
   for (; count > 0; --count) {
-    const LoggedEvent event = events_.front();
-    events_.pop_front();
-    deliver_own(event, look_up(event));
+    const std::optional<LoggedEvent> event = take_first();
+    if (!event) return;
+    deliver_own(*event, look_up(*event));
   }
 }
 

@@ -15,11 +15,16 @@
 // a report came from is found by its place alone, the last logged event that has left
 // the queue, whatever freeglut reports for it; and which press that is never depends
 // on how fast anything runs.
+//
+// The connection may receive events on any thread, and the log notes them there; the
+// rest is for the window thread alone. The log's own lock is held only for a moment
+// at a time, never across a lookup or a delivery.
 #pragma once
 
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <utility>
 
@@ -63,25 +68,30 @@ class KeyLog {
   // `deliver` takes each logged event that comes out of the log on its own.
   KeyLog(Lookup lookup, Deliver deliver) : lookup_(std::move(lookup)), deliver_(std::move(deliver)) {}
 
-  // The connection received `event`.
-  void note(const LoggedEvent& event) { events_.push_back(event); }
+  // The connection received `event` (on any thread).
+  void note(const LoggedEvent& event);
 
-  // For the key freeglut reports now, with `queued` of the logged events still in the
-  // connection's queue: delivers the logged events before its press, takes the press
-  // and returns it. When no logged event has left the queue, or the last one to leave
-  // it is not a press, the log is left as it is and nothing is returned.
-  std::optional<ReportedPress> take_reported(std::size_t queued);
+  // How many of the logged events have left the connection's queue when `queued` of
+  // them are still in it. For a count that holds, read it at the same moment as
+  // `queued`, while nothing can note or take an event (x_events.h).
+  std::size_t left_queue(std::size_t queued) const;
 
-  // With `queued` of the logged events still in the connection's queue: delivers the
-  // events that freeglut has handled (a press whose report did not come goes without
-  // a trace) and leaves the queued ones for freeglut.
-  void take_handled(std::size_t queued);
+  // For the key freeglut reports now, with the first `handled` logged events out of
+  // the connection's queue: delivers those before its press, takes the press and
+  // returns it. When `handled` is 0, or the last of them is not a press, the log is
+  // left as it is and nothing is returned.
+  std::optional<ReportedPress> take_reported(std::size_t handled);
 
-  bool empty() const { return events_.empty(); }
+  // With the first `handled` logged events out of the connection's queue: delivers
+  // them (a press whose report did not come goes without a trace) and leaves the
+  // queued ones for freeglut.
+  void take_handled(std::size_t handled);
+
+  bool empty() const;
 
  private:
-  // How many logged events have left the connection's queue.
-  std::size_t handled(std::size_t queued) const { return queued < events_.size() ? events_.size() - queued : 0; }
+  // The first logged event, taken out of the log (none when it is empty).
+  std::optional<LoggedEvent> take_first();
   // Delivers the first `count` events and drops them from the log.
   void deliver_first(std::size_t count);
   // The lookup of a press; nothing to look up for the window's end.
@@ -92,6 +102,7 @@ class KeyLog {
 
   Lookup lookup_;
   Deliver deliver_;
+  mutable std::mutex mutex_;  // guards events_
   std::deque<LoggedEvent> events_;
 };
 

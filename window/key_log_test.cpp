@@ -112,12 +112,12 @@ class Connection {
     if (reported) report();
   }
   void report() {
-    const auto taken = log_.take_reported(queue_.size());
+    const auto taken = log_.take_reported(log_.left_queue(queue_.size()));
     out.push_back("[" + (taken ? name_of(taken->lookup.keysym) : "none") + "]");
   }
   void end_batch() {
     out.push_back("|");
-    log_.take_handled(queue_.size());
+    log_.take_handled(log_.left_queue(queue_.size()));
   }
   bool log_empty() const { return log_.empty(); }
 

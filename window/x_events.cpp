@@ -2,8 +2,9 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-// The conversion routines of a connection's events are set through Xlib's interface
-// for extensions; its header comes last, since it defines macros of its own.
+// The conversion routines of a connection's events, its queue and its own lock are
+// reached through Xlib's interface for extensions; its header comes last, since it
+// defines macros of its own.
 #include <X11/Xlibint.h>
 
 namespace window {
@@ -12,19 +13,21 @@ namespace {
 
 using Conversion = Bool (*)(Display*, XEvent*, xEvent*);
 
-// The log being written and the window it logs; both are read and changed only with
-// the connection locked. The previous routines stay set once known: a routine set
-// after the log's may still call the log's, which then only converts.
+// The log being written and the window it logs: set before the routines are, and
+// cleared under the connection's lock, under which the routine reads them. The
+// previous routines stay set once known: a routine set after the log's may still call
+// the log's, which then only converts.
 KeyLog* logged = nullptr;
 unsigned long logged_window = 0;
 Conversion key_press_conversion = nullptr;
 Conversion destroy_conversion = nullptr;
 
-// The connection locked for this thread, which may call Xlib meanwhile.
+// The connection's own lock, which Xlib holds while it converts, queues and takes
+// out events. REQUIRES: this thread is in no Xlib call (the lock is not recursive).
 class ConnectionLock {
  public:
-  explicit ConnectionLock(Display* display) : display_(display) { XLockDisplay(display_); }
-  ~ConnectionLock() { XUnlockDisplay(display_); }
+  explicit ConnectionLock(Display* display) : display_(display) { LockDisplay(display_); }
+  ~ConnectionLock() { UnlockDisplay(display_); }
   ConnectionLock(const ConnectionLock&) = delete;
   ConnectionLock& operator=(const ConnectionLock&) = delete;
 
@@ -54,24 +57,16 @@ Bool convert_and_log(Display* display, XEvent* event, xEvent* wire) {
   return True;
 }
 
-// Predicates for XCheckIfEvent, which runs them with the connection locked on every
-// queued event once, reading what the connection holds on the way, and takes none
-// of them out.
-Bool count_logged(Display*, XEvent* event, XPointer count) {
-  if (logged_event_of(*event)) ++*reinterpret_cast<std::size_t*>(count);
-  return False;
-}
-Bool note_logged(Display*, XEvent* event, XPointer log) {
-  if (const auto e = logged_event_of(*event)) reinterpret_cast<KeyLog*>(log)->note(*e);
-  return False;
-}
-
-// How many of the logged events are still in the connection's queue. REQUIRES: the
-// connection locked.
-std::size_t queued_logged(Display* display) {
+// How many of the logged window's events wait in the connection's queue. REQUIRES:
+// the connection locked. Events queued before the log began are counted too; they
+// stand before every logged one, so they have all left the queue before freeglut
+// reports a logged press, and until then the count only keeps a report from taking
+// any press.
+std::size_t queued_logged(const Display* display) {
   std::size_t count = 0;
-  XEvent unused;
-  XCheckIfEvent(display, &unused, count_logged, reinterpret_cast<XPointer>(&count));
+  for (const _XQEvent* q = display->head; q != nullptr; q = q->next) {
+    if (logged_event_of(q->event)) ++count;
+  }
   return count;
 }
 
@@ -88,14 +83,9 @@ LoggedWindow::LoggedWindow(KeyLog::Deliver deliver)
     : log_([this](unsigned keycode, unsigned state) { return look_up_press(display_, keycode, state); },
            std::move(deliver)) {}
 
-// The events queued before the routines are set are noted by a scan of the queue,
-// the routines are set right after it, and nothing reads the connection in between.
 void LoggedWindow::start(Display* display, unsigned long window) {
-  const ConnectionLock lock(display);
   display_ = display;
   logged_window = window;
-  XEvent unused;
-  XCheckIfEvent(display, &unused, note_logged, reinterpret_cast<XPointer>(&log_));
   logged = &log_;
   key_press_conversion = XESetWireToEvent(display, KeyPress, convert_and_log);
   destroy_conversion = XESetWireToEvent(display, DestroyNotify, convert_and_log);
@@ -103,23 +93,26 @@ void LoggedWindow::start(Display* display, unsigned long window) {
 
 LoggedWindow::~LoggedWindow() {
   if (display_ == nullptr) return;
-  const ConnectionLock lock(display_);
   give_back(display_, KeyPress, key_press_conversion);
   give_back(display_, DestroyNotify, destroy_conversion);
+  const ConnectionLock lock(display_);
   logged = nullptr;
+}
+
+std::size_t LoggedWindow::handled() const {
+  const ConnectionLock lock(display_);
+  return log_.left_queue(queued_logged(display_));
 }
 
 std::optional<ReportedPress> LoggedWindow::take_reported() {
   if (display_ == nullptr) return std::nullopt;
-  const ConnectionLock lock(display_);
-  return log_.take_reported(queued_logged(display_));
+  return log_.take_reported(handled());
 }
 
-// An empty log costs no read of the connection: a blink's wake-up does not count.
+// An empty log costs nothing: a blink's wake-up does not count.
 void LoggedWindow::take_handled() {
-  if (display_ == nullptr) return;
-  const ConnectionLock lock(display_);
-  if (!log_.empty()) log_.take_handled(queued_logged(display_));
+  if (display_ == nullptr || log_.empty()) return;
+  log_.take_handled(handled());
 }
 
 PressLookup look_up_press(Display* display, unsigned keycode, unsigned state) {

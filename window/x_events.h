@@ -7,14 +7,16 @@
 // reads the connection (freeglut's loop or the GL driver waiting for a reply) and on
 // whichever thread.
 //
-// Xlib runs a conversion routine with the connection locked. Everything else here
-// reads and changes the log only with the connection locked too (XLockDisplay, under
-// which the locking thread may still call Xlib), so the routine never runs while the
-// log is read, on any thread. The log has no lock of its own, so no lock is ever held
-// across an Xlib call but the connection's, which Xlib takes again for its own thread.
+// Xlib converts and queues an event, and takes one out of its queue, with the
+// connection's own lock held. The place of a reported press is read under that lock
+// too: the logged events still queued are counted and the log's length read at one
+// moment, which no conversion can come between, on any thread. Xlib lets a thread
+// that waits for a reply convert events even while another holds the user's lock of
+// the connection (XLockDisplay), so that lock alone would not do. The log guards its
+// own contents with a lock that is held only for a moment and never across an Xlib
+// call; the one order in which both are held is the connection's lock first.
 #pragma once
 
-#include <cstddef>
 #include <optional>
 
 #include "window/key_log.h"
@@ -34,8 +36,7 @@ class LoggedWindow {
   LoggedWindow& operator=(const LoggedWindow&) = delete;
 
   // From now on, notes the key presses and the destruction of `window` that `display`
-  // receives; those the connection holds already are noted first. REQUIRES: no other
-  // LoggedWindow is logging.
+  // receives. REQUIRES: no other LoggedWindow is logging.
   void start(_XDisplay* display, unsigned long window);
 
   // In freeglut's keyboard or special callback: the press of the key it reports now,
@@ -46,6 +47,10 @@ class LoggedWindow {
   void take_handled();
 
  private:
+  // How many logged events have left the connection's queue, read under the
+  // connection's lock.
+  std::size_t handled() const;
+
   _XDisplay* display_ = nullptr;
   KeyLog log_;
 };
