@@ -13,8 +13,8 @@ namespace {
 
 using Conversion = Bool (*)(Display*, XEvent*, xEvent*);
 
-// The log being written and the window it logs: set before the routines are, and
-// cleared under the connection's lock, under which the routine reads them. The
+// The log being written, the window it logs and the routines the log's replaced: set
+// and cleared under the connection's lock, under which Xlib calls the routine. The
 // previous routines stay set once known: a routine set after the log's may still call
 // the log's, which then only converts.
 KeyLog* logged = nullptr;
@@ -70,11 +70,20 @@ std::size_t queued_logged(const Display* display) {
   return count;
 }
 
+// Sets the log's routine for `type` and returns the previous one. REQUIRES: the
+// connection locked, so that no event is converted before the previous routine is
+// known (what XESetWireToEvent does, but under a lock held across both steps).
+Conversion set_log_routine(Display* display, int type) {
+  const Conversion previous = display->event_vec[type];
+  display->event_vec[type] = convert_and_log;
+  return previous;
+}
+
 // Gives the previous routine of `type` back, unless another one was set after the
-// log's: that one is kept, and calls the log's, which only converts now.
+// log's: that one is kept, and calls the log's, which only converts now. REQUIRES:
+// the connection locked.
 void give_back(Display* display, int type, Conversion previous) {
-  const Conversion current = XESetWireToEvent(display, type, previous);
-  if (current != convert_and_log) XESetWireToEvent(display, type, current);
+  if (display->event_vec[type] == convert_and_log) display->event_vec[type] = previous;
 }
 
 }  // namespace
@@ -84,18 +93,19 @@ LoggedWindow::LoggedWindow(KeyLog::Deliver deliver)
            std::move(deliver)) {}
 
 void LoggedWindow::start(Display* display, unsigned long window) {
+  const ConnectionLock lock(display);
   display_ = display;
   logged_window = window;
   logged = &log_;
-  key_press_conversion = XESetWireToEvent(display, KeyPress, convert_and_log);
-  destroy_conversion = XESetWireToEvent(display, DestroyNotify, convert_and_log);
+  key_press_conversion = set_log_routine(display, KeyPress);
+  destroy_conversion = set_log_routine(display, DestroyNotify);
 }
 
 LoggedWindow::~LoggedWindow() {
   if (display_ == nullptr) return;
+  const ConnectionLock lock(display_);
   give_back(display_, KeyPress, key_press_conversion);
   give_back(display_, DestroyNotify, destroy_conversion);
-  const ConnectionLock lock(display_);
   logged = nullptr;
 }
 
