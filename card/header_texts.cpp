@@ -3,7 +3,7 @@
 #include "card/card_writes.h"
 #include "console/number_text.h"
 #include "profile/profile_access.h"
-#include "ships/species_prefixes.h"
+#include "ships/name_tags.h"
 
 namespace card {
 

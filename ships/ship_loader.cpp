@@ -5,7 +5,7 @@
 #include "console/runtime_error.h"
 #include "console/screen.h"
 #include "ships/ship_places.h"
-#include "ships/species_prefixes.h"
+#include "ships/name_tags.h"
 
 namespace ships {
 

@@ -4,6 +4,15 @@
 
 namespace window {
 
+namespace {
+
+// What a press means without freeglut (nothing for most keys).
+std::optional<console::KeyEvent> own_key_event(const LoggedEvent& press, const PressLookup& lookup) {
+  return key_event_for_x_keysym(lookup.keysym, press.state);
+}
+
+}  // namespace
+
 void KeyLog::note(const LoggedEvent& event) {
   const std::lock_guard lock(mutex_);
   events_.push_back(event);
@@ -31,7 +40,8 @@ std::optional<ReportedPress> KeyLog::take_reported(std::size_t handled) {
   }
   deliver_first(handled - 1);
   const std::optional<LoggedEvent> press = take_first();
-  return ReportedPress{look_up(*press), press->state};
+  const PressLookup lookup = look_up(*press);
+  return ReportedPress{lookup, own_key_event(*press, lookup)};
 }
 
 void KeyLog::take_handled(std::size_t handled) { deliver_first(handled); }
@@ -48,7 +58,7 @@ void KeyLog::deliver_first(std::size_t count) {
   for (; count > 0; --count) {
     const std::optional<LoggedEvent> event = take_first();
     if (!event) return;
-    deliver_own(*event, look_up(*event));
+    deliver_own(*event);
   }
 }
 
@@ -56,12 +66,12 @@ PressLookup KeyLog::look_up(const LoggedEvent& event) const {
   return event.destroyed ? PressLookup{} : lookup_(event.keycode, event.state);
 }
 
-void KeyLog::deliver_own(const LoggedEvent& event, const PressLookup& lookup) const {
+void KeyLog::deliver_own(const LoggedEvent& event) const {
   if (event.destroyed) {
     deliver_(XWindowEvent{std::nullopt, true});
     return;
   }
-  if (const auto key = key_event_for_x_keysym(lookup.keysym, event.state)) deliver_(XWindowEvent{key, false});
+  if (const auto key = own_key_event(event, look_up(event))) deliver_(XWindowEvent{key, false});
 }
 
 }  // namespace window

@@ -47,10 +47,11 @@ struct PressLookup {
   std::optional<unsigned char> text;
 };
 
-// The press a report of freeglut's came from: its lookup and its X modifier state.
+// The press a report of freeglut's came from: its lookup, and what the press means on
+// its own (key_event_for_x_keysym), for a report the console has no use for.
 struct ReportedPress {
   PressLookup lookup;
-  unsigned state = 0;
+  std::optional<console::KeyEvent> own_key;
 };
 
 // An event delivered from the log: the console key event of a press freeglut does not
@@ -98,7 +99,7 @@ class KeyLog {
   PressLookup look_up(const LoggedEvent& event) const;
   // Delivers what the event gives without freeglut: the window's end, or the key
   // event of a press freeglut does not hand on.
-  void deliver_own(const LoggedEvent& event, const PressLookup& lookup) const;
+  void deliver_own(const LoggedEvent& event) const;
 
   Lookup lookup_;
   Deliver deliver_;

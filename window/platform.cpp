@@ -49,7 +49,7 @@ struct PlatformCallbacks {
     const std::optional<ReportedPress> press = active->key_log_.take_reported();
     WindowEvent e = event_of(WindowEvent::Kind::Key);
     e.key = key_event_for_special(key, glutGetModifiers());
-    if (!e.key && press) e.key = key_event_for_x_keysym(press->lookup.keysym, press->state);
+    if (!e.key && press) e.key = press->own_key;
     if (e.key) active->events_.push_back(e);
   }
   static void mouse(int button, int state, int x, int y) {

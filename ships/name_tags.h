@@ -1,7 +1,7 @@
-// The species of the alien ships: a ship whose type begins with a species prefix
-// ("Qor Strike Fighter") carries the species tag ("QOR-") in front of its name. The
-// loader puts the tag on as it reads the built-in list; the card header takes it off
-// again for the card.
+// The name tags of the alien ships, by species: a ship whose type begins with a
+// species prefix ("Qor Strike Fighter") carries the species tag ("QOR-") in front of
+// its name. The loader puts the tag on as it reads the built-in list; the card header
+// takes it off again for the card.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "ships/species_prefixes.h"
+#include "ships/name_tags.h"
 
 #include <gtest/gtest.h>
 
