@@ -46,13 +46,18 @@ std::mutex& children_lock() {
   return lock;
 }
 
+// An environment entry "NAME=value" sets NAME in `env`; "NAME" alone takes it away.
+void apply_setting(std::vector<std::string>& env, const std::string& setting) {
+  const std::string name = setting.substr(0, setting.find('='));
+  std::erase_if(env, [&name](const std::string& e) { return e.compare(0, name.size() + 1, name + "=") == 0; });
+  if (setting.find('=') != std::string::npos) env.push_back(setting);
+}
+
 pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>& extra_env,
             const std::string& folder, bool quiet = false, const std::string& stderr_path = "") {
   std::vector<std::string> env;
-  for (char** e = environ; *e; ++e) {
-    if (std::string(*e).rfind("DISPLAY=", 0) != 0) env.emplace_back(*e);
-  }
-  env.insert(env.end(), extra_env.begin(), extra_env.end());
+  for (char** e = environ; *e; ++e) env.emplace_back(*e);
+  for (const std::string& change : extra_env) apply_setting(env, change);
   std::vector<char*> argv, envp;
   for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
@@ -72,6 +77,19 @@ pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>
   posix_spawn_file_actions_destroy(&actions);
   close(null_fd);
   return rc == 0 ? pid : -1;
+}
+
+// The runs whose standard error held a sanitizer's report.
+std::atomic<int> sanitizer_reports{0};
+
+// A sanitizer build of the program reports on standard error, under a heading of one
+// of these; such a report can come at any moment, also after a test's last check.
+bool holds_a_sanitizer_report(const std::string& errors) {
+  for (const char* heading : {"WARNING: ThreadSanitizer:", "ERROR: AddressSanitizer:", "ERROR: LeakSanitizer:",
+                              "runtime error:"}) {
+    if (errors.find(heading) != std::string::npos) return true;
+  }
+  return false;
 }
 
 // The glyph each 16-row pattern shows; where glyphs share a pattern, printable ASCII
@@ -242,6 +260,8 @@ VirtualDisplay::VirtualDisplay() {
   XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
 }
 
+int runs_with_sanitizer_reports() { return sanitizer_reports.load(); }
+
 std::string binary_under_test(const std::string& built) {
   const char* other = std::getenv("DATACARD_E2E_BINARY");
   return other && *other ? std::string(other) : built;
@@ -288,7 +308,7 @@ ScreenReader::~ScreenReader() {
 
 ProgramRun::ProgramRun(const VirtualDisplay& display, const std::string& binary,
                        const std::map<std::string, std::string>& files, const FolderSetup& setup,
-                       const std::vector<std::string>& environment)
+                       const std::vector<std::string>& environment, const std::vector<std::string>& arguments)
     : display_(display) {
   std::string pattern = (fs::temp_directory_path() / "datacard-e2e-XXXXXX").string();
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
@@ -306,10 +326,11 @@ ProgramRun::ProgramRun(const VirtualDisplay& display, const std::string& binary,
   // manager it would be made at (-1, -1), a pixel off the screen, and moving it there
   // once it has drawn leaves, until the program draws again for the exposure, whatever
   // the screen held where the window's top row and left column now are.
-  std::vector<std::string> settings = environment;
-  settings.push_back("DISPLAY=" + display.name());
-  pid_ = spawn({copy.string(), "-geometry", "+0+0"}, settings, fs::temp_directory_path().string(), false,
-               stderr_path_);
+  std::vector<std::string> settings = {"DISPLAY=" + display.name()};
+  settings.insert(settings.end(), environment.begin(), environment.end());
+  std::vector<std::string> command = {copy.string(), "-geometry", "+0+0"};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  pid_ = spawn(command, settings, fs::temp_directory_path().string(), false, stderr_path_);
 }
 
 ProgramRun::~ProgramRun() {
@@ -319,6 +340,7 @@ ProgramRun::~ProgramRun() {
   }
   const std::string errors = stderr_text();
   if (!errors.empty()) std::fprintf(stderr, "[datacard's standard error]\n%s", errors.c_str());
+  if (holds_a_sanitizer_report(errors)) ++sanitizer_reports;
   std::error_code ignored;
   fs::remove_all(folder_, ignored);
   fs::remove(stderr_path_, ignored);
@@ -487,10 +509,36 @@ void ProgramRun::press(unsigned long keysym, std::initializer_list<unsigned long
   XSync(x(), False);
 }
 
+Stroke Stroke::click_on(int row, int column) {
+  Stroke click(0);
+  click.clicked_cell = std::pair{row, column};
+  return click;
+}
+
+// The window's placement is read before anything is sent: a reply asked for in the
+// middle would send the strokes before it on their own.
 void ProgramRun::press_at_once(const std::vector<Stroke>& strokes) {
   if (!x()) return;
-  for (const Stroke& stroke : strokes) send_key(stroke);
+  std::optional<window::FramePlacement> at;
+  XWindowAttributes a;
+  if (find_window() && XGetWindowAttributes(x(), window_, &a)) at = window::place_frame(a.width, a.height);
+  for (const Stroke& stroke : strokes) {
+    if (!stroke.clicked_cell) {
+      send_key(stroke);
+    } else if (at) {
+      // The window sits at the screen's corner (find_window): its pixels are the
+      // screen's.
+      const auto [row, column] = *stroke.clicked_cell;
+      send_click(at->left + ((column - 1) * 8 + 4) * at->scale(), at->top + ((row - 1) * 16 + 8) * at->scale());
+    }
+  }
   XSync(x(), False);
+}
+
+void ProgramRun::send_click(int x_pixel, int y_pixel) {
+  XTestFakeMotionEvent(x(), DefaultScreen(x()), x_pixel, y_pixel, 0);
+  XTestFakeButtonEvent(x(), 1, True, 0);
+  XTestFakeButtonEvent(x(), 1, False, 0);
 }
 
 void ProgramRun::type(const std::string& keys) {
@@ -511,17 +559,7 @@ bool ProgramRun::answer_box(const std::string& title, bool yes, milliseconds tim
 }
 
 void ProgramRun::click(int row, int column) {
-  if (!find_window()) return;
-  XWindowAttributes a;
-  if (!XGetWindowAttributes(x(), window_, &a)) return;
-  const window::FramePlacement at = window::place_frame(a.width, a.height);
-  // The window sits at the screen's corner (find_window): its pixels are the screen's.
-  const int pixel_x = at.left + ((column - 1) * 8 + 4) * at.scale();
-  const int pixel_y = at.top + ((row - 1) * 16 + 8) * at.scale();
-  XTestFakeMotionEvent(x(), DefaultScreen(x()), pixel_x, pixel_y, 0);
-  XTestFakeButtonEvent(x(), 1, True, 0);
-  XTestFakeButtonEvent(x(), 1, False, 0);
-  XSync(x(), False);
+  if (find_window()) press_at_once({Stroke::click_on(row, column)});
 }
 
 void ProgramRun::resize(int width, int height) {

@@ -40,6 +40,10 @@ inline constexpr milliseconds kPatience{20000};
 // The binary to test: DATACARD_E2E_BINARY when set, else `built`.
 std::string binary_under_test(const std::string& built);
 
+// How many of the runs that have ended (ProgramRun's destructor) wrote a report of a
+// sanitizer build of the program to their standard error.
+int runs_with_sanitizer_reports();
+
 // A virtual X server (Xvfb) with a 2000 x 1300 screen on a free display number.
 class VirtualDisplay {
  public:
@@ -98,11 +102,16 @@ class ScreenReader {
   std::thread thread_;
 };
 
-// One key of a burst: the key of an X keysym, with the modifier keysyms held.
+// One stroke of a burst: the key of an X keysym, with the modifier keysyms held, or a
+// click of the left mouse button on a page cell.
 struct Stroke {
   Stroke(unsigned long key, std::vector<unsigned long> held = {}) : keysym(key), modifiers(std::move(held)) {}
-  unsigned long keysym;
+  // A click on page cell (row, column) as the window shows it when the burst is sent.
+  static Stroke click_on(int row, int column);
+
+  unsigned long keysym = 0;
   std::vector<unsigned long> modifiers;
+  std::optional<std::pair<int, int>> clicked_cell;  // (row, column) of a click
 };
 
 // Something to make in the program's folder before it starts (a pipe, a link).
@@ -111,13 +120,14 @@ using FolderSetup = std::function<void(const std::string& folder)>;
 class ProgramRun {
  public:
   // Copies the binary and the given files (name to contents) into a new temporary
-  // folder, runs `setup` on it, and starts the binary there on the display, with the
-  // harness's environment and the `environment` settings ("NAME=value") after it.
-  // What the program writes to standard error is kept (stderr_text) and echoed at the
-  // end.
+  // folder, runs `setup` on it, and starts the binary there on the display, with
+  // `arguments` after its own -geometry. Its environment is the harness's, with
+  // DISPLAY naming the display, changed by the `environment` entries in turn:
+  // "NAME=value" sets NAME, "NAME" alone takes it away. What the program writes to
+  // standard error is kept (stderr_text) and echoed at the end.
   ProgramRun(const VirtualDisplay& display, const std::string& binary,
              const std::map<std::string, std::string>& files = {}, const FolderSetup& setup = {},
-             const std::vector<std::string>& environment = {});
+             const std::vector<std::string>& environment = {}, const std::vector<std::string>& arguments = {});
   ~ProgramRun();
   ProgramRun(const ProgramRun&) = delete;
   ProgramRun& operator=(const ProgramRun&) = delete;
@@ -145,9 +155,9 @@ class ProgramRun {
   void type(const std::string& keys);
   // Presses and releases the key of an X keysym with the modifier keysyms held.
   void press(unsigned long keysym, std::initializer_list<unsigned long> modifiers = {});
-  // Types the characters, or presses the keys (with their modifiers), as one burst
-  // sent together: the keys reach the window at once, as a fast typist's reach a busy
-  // one.
+  // Types the characters, or presses the keys (with their modifiers) and clicks, as
+  // one burst sent together: the strokes reach the window at once, as a fast user's
+  // reach a busy one.
   void type_at_once(const std::string& keys);
   void press_at_once(const std::vector<Stroke>& strokes);
   // Clicks the left mouse button on page cell (row, column) as the window shows it now.
@@ -181,6 +191,8 @@ class ProgramRun {
   _XDisplay* x() const;
   // Sends the key's press and release (with the modifiers held) without waiting.
   void send_key(const Stroke& stroke);
+  // Sends a click on the window pixel (x, y) without waiting.
+  void send_click(int x, int y);
 
   const VirtualDisplay& display_;
   std::string folder_;

@@ -313,7 +313,7 @@ class ExampleShip : public ::testing::Test {
   void start(const std::string& design_file) {
     ASSERT_TRUE(display.ok()) << "Xvfb did not start";
     const std::map<std::string, std::string> files = {{"SHIP.DAT", design_file}};
-    run.emplace(display, DATACARD_BINARY, files);
+    run.emplace(display, binary_under_test(DATACARD_BINARY), files);
     ASSERT_TRUE(run->wait_for_window()) << "no window";
   }
 

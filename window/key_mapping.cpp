@@ -115,10 +115,13 @@ std::optional<console::KeyEvent> key_event_for_special(int key, int modifiers) {
 }
 
 std::optional<console::KeyEvent> key_event_for_x_keysym(unsigned long keysym, unsigned state) {
+  // The Pause key gives Break with Ctrl under XKB, but with Shift under the core
+  // keymap (its keysyms there are Pause and Break): it ends the program only with Ctrl
+  // held, whichever keysym it gives.
   KeyEvent event;
   switch (keysym) {
-    case XK_Pause: event = special((state & kXControl) ? SpecialKey::Break : SpecialKey::Pause); break;
-    case XK_Break: event = special(SpecialKey::Break); break;
+    case XK_Pause:
+    case XK_Break: event = special((state & kXControl) ? SpecialKey::Break : SpecialKey::Pause); break;
     case XK_Scroll_Lock: event = special(SpecialKey::ScrollLock); break;
     case XK_Num_Lock: event = special(SpecialKey::NumLock); break;
     case XK_Caps_Lock: event = special(SpecialKey::CapsLock); break;

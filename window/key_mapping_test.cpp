@@ -120,6 +120,9 @@ TEST(KeyMapping, XKeysFreeglutDoesNotDeliver) {
       {"Pause", XK_Pause, 0, {0, SpecialKey::Pause}},
       {"Ctrl+Pause as Pause", XK_Pause, kXCtrl, {0, SpecialKey::Break, false, true}},
       {"Ctrl+Break", XK_Break, kXCtrl, {0, SpecialKey::Break, false, true}},
+      // The core keymap's Shift+Pause: the Pause key, which ends nothing without Ctrl.
+      {"Shift+Pause as Break", XK_Break, kXShift, {0, SpecialKey::Pause, true}},
+      {"Ctrl+Shift+Pause as Break", XK_Break, kXShift | kXCtrl, {0, SpecialKey::Break, true, true}},
       {"Scroll Lock", XK_Scroll_Lock, 0, {0, SpecialKey::ScrollLock}},
       {"Ctrl+Scroll Lock", XK_Scroll_Lock, kXCtrl, {0, SpecialKey::ScrollLock, false, true}},
       {"Ctrl+Num Lock", XK_Num_Lock, kXCtrl, {0, SpecialKey::NumLock, false, true}},

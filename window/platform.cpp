@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include "window/frame.h"
@@ -27,6 +28,22 @@ WindowEvent event_of(WindowEvent::Kind kind, int x = 0, int y = 0) {
   e.x = x;
   e.y = y;
   return e;
+}
+
+// The display glutInit will open, read from the command line as glutInit reads it:
+// the name after the last -display (the value of a -geometry is no option), or null
+// for the one DISPLAY names; nothing when -display ends the line.
+std::optional<const char*> requested_display(int argc, char** argv) {
+  const char* name = nullptr;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "-geometry") == 0) {
+      ++i;
+    } else if (std::strcmp(argv[i], "-display") == 0) {
+      if (++i == argc) return std::nullopt;
+      name = argv[i];
+    }
+  }
+  return name;
 }
 
 }  // namespace
@@ -58,8 +75,14 @@ struct PlatformCallbacks {
   static void reshape(int width, int height) { queue(event_of(WindowEvent::Kind::Resize, width, height)); }
   static void display() { queue(event_of(WindowEvent::Kind::Uncovered)); }
   static void close() { queue(event_of(WindowEvent::Kind::Close)); }
+  // The presses freeglut skips (Pause, Shift+Tab, the window's end) that left Xlib's
+  // queue before the event freeglut handles now come before it, as the key reports'
+  // own do (take_reported): a Pause typed before a click on a box's Yes comes while the
+  // box is up.
   static void queue(const WindowEvent& e) {
-    if (active) active->events_.push_back(e);
+    if (!active) return;
+    active->key_log_.take_handled();
+    active->events_.push_back(e);
   }
 
   // An error about the window once it is gone is expected; any other is reported once
@@ -82,10 +105,14 @@ struct PlatformCallbacks {
 };
 
 bool Platform::open(int& argc, char** argv, std::function<void()> lost) {
-  Display* probe = XOpenDisplay(nullptr);
+  const std::optional<const char*> name = requested_display(argc, argv);
+  if (!name) {
+    std::fprintf(stderr, "datacard: -display is not followed by the name of a display\n");
+    return false;
+  }
+  Display* probe = XOpenDisplay(*name);
   if (!probe) {
-    const char* name = std::getenv("DISPLAY");
-    std::fprintf(stderr, "datacard: cannot open the display \"%s\"\n", name ? name : "");
+    std::fprintf(stderr, "datacard: cannot open the display \"%s\"\n", XDisplayName(*name));
     return false;
   }
   XCloseDisplay(probe);

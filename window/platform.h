@@ -8,8 +8,8 @@
 // alone: the modifier state and the key pressed decide (key_mapping.h). The window's
 // key presses are logged as its connection receives them (x_events.h, key_log.h):
 // each key freeglut reports takes its own press from the log, and the keys freeglut
-// does not deliver come from the log in their place among the others, also when many
-// come at once.
+// does not deliver come from the log in their place among the other keys and events
+// (a click, the close), also when many come at once.
 #pragma once
 
 #include <chrono>

@@ -42,8 +42,9 @@ class LoggedWindow {
   // In freeglut's keyboard or special callback: the press of the key it reports now,
   // after delivering the logged events before it (KeyLog::take_reported).
   std::optional<ReportedPress> take_reported();
-  // After freeglut has handled what it took from its queue: delivers the logged
-  // events it has handled; those still queued wait for freeglut.
+  // In any other callback of freeglut's, and after freeglut has handled what it took
+  // from its queue: delivers the logged events that have left the queue, those before
+  // the event it handles now; those still queued wait for freeglut.
   void take_handled();
 
  private:
