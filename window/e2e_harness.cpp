@@ -558,9 +558,7 @@ bool ProgramRun::answer_box(const std::string& title, bool yes, milliseconds tim
   return wait_for_screen([&](const Screen& s) { return !s.contains(title); }, timeout).has_value();
 }
 
-void ProgramRun::click(int row, int column) {
-  if (find_window()) press_at_once({Stroke::click_on(row, column)});
-}
+void ProgramRun::click(int row, int column) { press_at_once({Stroke::click_on(row, column)}); }
 
 void ProgramRun::resize(int width, int height) {
   if (!find_window()) return;

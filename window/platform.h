@@ -50,8 +50,9 @@ class Platform {
   Platform(const Platform&) = delete;
   Platform& operator=(const Platform&) = delete;
 
-  // Connects to the display and opens the 640 x 400 window titled "Untitled", its GL
-  // context current on this thread. When the connection is later lost, writes one
+  // Connects to the display that `-display NAME` on the command line names, else to
+  // DISPLAY's, and opens the 640 x 400 window titled "Untitled", its GL context
+  // current on this thread. When the connection is later lost, writes one
   // line to standard error and calls `lost`, which must end the process. When there
   // is no display or no usable mode, writes one line to standard error and returns
   // false.
