@@ -82,16 +82,6 @@ pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>
 // The runs whose standard error held a sanitizer's report.
 std::atomic<int> sanitizer_reports{0};
 
-// A sanitizer build of the program reports on standard error, under a heading of one
-// of these; such a report can come at any moment, also after a test's last check.
-bool holds_a_sanitizer_report(const std::string& errors) {
-  for (const char* heading : {"WARNING: ThreadSanitizer:", "ERROR: AddressSanitizer:", "ERROR: LeakSanitizer:",
-                              "runtime error:"}) {
-    if (errors.find(heading) != std::string::npos) return true;
-  }
-  return false;
-}
-
 // The glyph each 16-row pattern shows; where glyphs share a pattern, printable ASCII
 // wins over the rest and a lower code over a higher one.
 const std::map<std::array<std::uint8_t, 16>, std::uint8_t>& glyph_patterns() {
@@ -227,16 +217,16 @@ Screen decode_window_image(const std::uint32_t* pixels, int width, int height) {
   return s;
 }
 
-VirtualDisplay::VirtualDisplay() {
+VirtualDisplay::VirtualDisplay(LastClientLeaving last) {
   int fds[2];
   {
     const std::lock_guard<std::mutex> lock(children_lock());
     if (pipe(fds) != 0) return;
     const std::string fd = std::to_string(fds[1]);
     // -displayfd: the server picks a free display number and writes it to the pipe.
-    server_ = spawn({"Xvfb", "-displayfd", fd, "-screen", "0", "2000x1300x24", "-nolisten", "tcp",
-                     "-noreset"},
-                    {}, "", true);
+    std::vector<std::string> command = {"Xvfb", "-displayfd", fd, "-screen", "0", "2000x1300x24", "-nolisten", "tcp"};
+    if (last == LastClientLeaving::RunsOn) command.push_back("-noreset");
+    server_ = spawn(command, {}, "", true);
     close(fds[1]);
     fcntl(fds[0], F_SETFD, FD_CLOEXEC);
   }
@@ -254,13 +244,30 @@ VirtualDisplay::VirtualDisplay() {
   close(fds[0]);
   if (number.empty()) return;
   name_ = ":" + number.substr(0, number.find('\n'));
+  if (last == LastClientLeaving::Resets) {
+    ok_ = true;
+    return;
+  }
   display_ = XOpenDisplay(name_.c_str());
+  ok_ = display_ != nullptr;
   // A request on a window that has just gone (the program ended) is no failure of
   // the harness: the wait that follows sees the ending.
   XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
 }
 
 int runs_with_sanitizer_reports() { return sanitizer_reports.load(); }
+
+// The first lines of the reports of the sanitizers the program is built with: a race
+// or another finding of ThreadSanitizer, a fatal one of any (a SEGV, a failed
+// allocation), a leak, undefined behaviour, a failed check of a sanitizer itself.
+bool holds_a_sanitizer_report(const std::string& errors) {
+  for (const char* heading :
+       {"WARNING: ThreadSanitizer:", "ERROR: ThreadSanitizer", "FATAL: ThreadSanitizer", "ERROR: AddressSanitizer",
+        "ERROR: LeakSanitizer", "ERROR: UndefinedBehaviorSanitizer", "runtime error:", "Sanitizer: CHECK failed"}) {
+    if (errors.find(heading) != std::string::npos) return true;
+  }
+  return false;
+}
 
 std::string binary_under_test(const std::string& built) {
   const char* other = std::getenv("DATACARD_E2E_BINARY");

@@ -43,18 +43,26 @@ std::string binary_under_test(const std::string& built);
 // How many of the runs that have ended (ProgramRun's destructor) wrote a report of a
 // sanitizer build of the program to their standard error.
 int runs_with_sanitizer_reports();
+// Whether the standard error of a run holds a report of a sanitizer build of the
+// program: the heading any of them prints first.
+bool holds_a_sanitizer_report(const std::string& errors);
 
 // A virtual X server (Xvfb) with a 2000 x 1300 screen on a free display number.
 class VirtualDisplay {
  public:
-  VirtualDisplay();
+  // What the server does when its last client leaves: run on (the harness stays one
+  // of its clients), or reset as a bare server does, refusing connections meanwhile
+  // (the harness keeps no connection then, and can only start programs on it).
+  enum class LastClientLeaving { RunsOn, Resets };
+
+  explicit VirtualDisplay(LastClientLeaving last = LastClientLeaving::RunsOn);
   ~VirtualDisplay();
   VirtualDisplay(const VirtualDisplay&) = delete;
   VirtualDisplay& operator=(const VirtualDisplay&) = delete;
 
-  bool ok() const { return display_ != nullptr; }
+  bool ok() const { return ok_; }
   const std::string& name() const { return name_; }  // ":N"
-  _XDisplay* connection() const { return display_; }  // null once the server ended
+  _XDisplay* connection() const { return display_; }  // null once the server ended, or when it resets
   pid_t server() const { return server_; }
 
   // Ends the X server, as when it crashes (the harness's own connection is closed
@@ -65,6 +73,7 @@ class VirtualDisplay {
   pid_t server_ = -1;
   std::string name_;
   _XDisplay* display_ = nullptr;
+  bool ok_ = false;
 };
 
 // What the window shows, decoded cell by cell.

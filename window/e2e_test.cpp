@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -560,6 +561,9 @@ TEST(ProgramWithoutItsDisplay, TheWindowOpensOnTheDisplayThatDashDisplayNames) {
       {"DISPLAY the server, -display no server", {}, {"-display", none},
        "datacard: cannot open the display \"" + none + "\"\n"},
       {"-display without a name", {}, {"-display"}, "datacard: -display is not followed by the name of a display\n"},
+      {"DISPLAY unset, no -display", {"DISPLAY"}, {}, "datacard: DISPLAY is not set and no -display names a display\n"},
+      {"DISPLAY empty, no -display", {"DISPLAY="}, {},
+       "datacard: DISPLAY is not set and no -display names a display\n"},
   };
   for (const Case& c : cases) {
     ProgramRun run(own, binary_under_test(DATACARD_BINARY), NO_DESIGN, {}, c.environment, c.arguments);
@@ -572,6 +576,120 @@ TEST(ProgramWithoutItsDisplay, TheWindowOpensOnTheDisplayThatDashDisplayNames) {
       EXPECT_EQ(run.stderr_text(), c.error) << c.what;
     }
   }
+}
+
+// The failures of runs made from several threads at once, reported at the end.
+class Failures {
+ public:
+  void add(const std::string& failure) {
+    const std::lock_guard<std::mutex> hold(lock_);
+    list_.push_back(failure);
+  }
+  void report() const {
+    for (const std::string& failure : list_) ADD_FAILURE() << failure;
+  }
+
+ private:
+  std::mutex lock_;
+  std::vector<std::string> list_;
+};
+
+// Runs `one(n)` for n from 0 to count - 1, `at_once` at a time.
+void run_at_once(int count, int at_once, const std::function<void(int)>& one) {
+  std::vector<std::thread> workers;
+  for (int first = 0; first < at_once; ++first) {
+    workers.emplace_back([=, &one] {
+      for (int n = first; n < count; n += at_once) one(n);
+    });
+  }
+  for (std::thread& worker : workers) worker.join();
+}
+
+// On a server that resets when its last client leaves (a bare Xvfb) and has no other
+// client, the start's check of the display does not leave it before the window's own
+// connection is made: every start gets its window and reaches the reading of SHIP.DAT
+// (an endless one here, /dev/zero, so the program stays there). A new server for each
+// of 48 starts, four at a time: a server that has reset refuses connections meanwhile.
+TEST(ProgramWithoutItsDisplay, AServerThatResetsWhenItsLastClientLeavesKeepsTheStart) {
+  Failures failures;
+  run_at_once(48, 4, [&failures](int) {
+    VirtualDisplay own(VirtualDisplay::LastClientLeaving::Resets);
+    ProgramRun run(own, binary_under_test(DATACARD_BINARY), {}, [](const std::string& folder) {
+      std::filesystem::create_symlink("/dev/zero", folder + "/SHIP.DAT");
+    });
+    if (own.ok() && run.wait_until_open("/dev/zero")) return;
+    failures.add(own.ok() ? "no start, standard error:\n" + run.stderr_text() : "Xvfb did not start");
+  });
+  failures.report();
+}
+
+// Whether `errors` is one line of the program's own that a start whose display went
+// away may end with: the display not opened, the connection lost while the window was
+// being made or after it, the window not made (with freeglut's reason, or without one
+// when the GL driver or Xlib crashed on the lost connection).
+bool is_one_line_of_a_lost_start(const std::string& errors, const std::string& display) {
+  const std::string quoted = "\"" + display + "\"";
+  const std::string not_made = "datacard: the window could not be made on the display " + quoted;
+  if (errors == "datacard: cannot open the display " + quoted + "\n") return true;
+  if (errors == "datacard: the connection to the display " + quoted + " was lost while the window was being made\n") {
+    return true;
+  }
+  if (errors == "datacard: the connection to the display was lost\n") return true;
+  if (errors == not_made + "\n") return true;
+  return errors.rfind(not_made + ": ", 0) == 0 && errors.find('\n') == errors.size() - 1;
+}
+
+// The X server killed at moments spread over the start, from before the program
+// connects to past its first frame (a start's length measured first on this build),
+// closer together early: every run ends, with exit code 1 and one line of the
+// program's own, never a hang, a signal or Xlib's or freeglut's lines. Four runs at a
+// time, each with its own server.
+TEST(ProgramWithoutItsDisplay, TheDisplayKilledAnyMomentOfTheStartEndsWithOneLineAndCode1) {
+  using Clock = std::chrono::steady_clock;
+  Clock::duration start_length;
+  {
+    VirtualDisplay own;
+    ASSERT_TRUE(own.ok()) << "Xvfb did not start";
+    const Clock::time_point launched = Clock::now();
+    ProgramRun run(own, binary_under_test(DATACARD_BINARY), NO_DESIGN);
+    ASSERT_TRUE(run.wait_for_screen([](const Screen& s) {
+      return std::any_of(s.lines.begin(), s.lines.end(),
+                         [](const std::string& line) { return line.find_first_not_of(' ') != std::string::npos; });
+    })) << "no first frame";
+    start_length = Clock::now() - launched;
+  }
+  constexpr int kMoments = 48;
+  Failures failures;
+  run_at_once(kMoments, 4, [&](int moment) {
+    VirtualDisplay own;
+    if (!own.ok()) return failures.add("Xvfb did not start");
+    ProgramRun run(own, binary_under_test(DATACARD_BINARY), NO_DESIGN);
+    // Closer together early, where the window is being made.
+    const auto delay = start_length * 3 * moment * moment / (2 * kMoments * kMoments);
+    std::this_thread::sleep_for(delay);
+    own.end_server();
+    const std::optional<int> code = run.wait_for_exit();
+    const std::string errors = run.stderr_text();
+    if (code == 1 && is_one_line_of_a_lost_start(errors, own.name())) return;
+    failures.add("killed after " + std::to_string(std::chrono::duration_cast<milliseconds>(delay).count()) +
+                 " ms: exit " + (code ? std::to_string(*code) : std::string("none (still running)")) +
+                 ", standard error:\n" + errors);
+  });
+  failures.report();
+}
+
+// freeglut's own fatal error (here: -indirect asks for an indirect GL context, which
+// the virtual server does not offer) ends the start with the program's one line,
+// freeglut's reason after the display's name, and exit code 1.
+TEST(ProgramWithoutItsDisplay, AFatalErrorOfFreeglutEndsWithOneLineAndCode1) {
+  VirtualDisplay own;
+  ASSERT_TRUE(own.ok()) << "Xvfb did not start";
+  ProgramRun run(own, binary_under_test(DATACARD_BINARY), NO_DESIGN, {}, {}, {"-indirect"});
+  EXPECT_EQ(run.wait_for_exit(), 1);
+  const std::string errors = run.stderr_text();
+  ASSERT_EQ(errors.rfind("datacard: the window could not be made on the display \"" + own.name() + "\": ", 0), 0u)
+      << errors;
+  EXPECT_EQ(errors.find('\n'), errors.size() - 1) << "one line, and its end: " << errors;
 }
 
 // OpenGL too old for the window (Mesa told to offer 1.1): one line on standard error

@@ -80,7 +80,12 @@ KeyEvent control_character(unsigned char key, const ReportedKeyIs& pressed) {
     if (c.key == key && pressed && pressed(c.keysym)) return special(c.named);
   }
   if (key >= 1 && key <= 26) return character(static_cast<unsigned char>('a' + key - 1));
-  if (key == 0) return character('2');
+  if (key == 0) {
+    for (const unsigned char sign : {' ', '@', '`'}) {
+      if (pressed && pressed(sign)) return character(sign);
+    }
+    return character('2');
+  }
   if (key >= 27 && key <= 31) {
     const unsigned char digit = static_cast<unsigned char>('3' + key - 27);
     if (pressed && pressed(digit)) return character(digit);

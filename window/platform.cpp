@@ -6,12 +6,15 @@
 #include <poll.h>
 
 #include <algorithm>
+#include <cstdarg>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <utility>
 
+#include "window/failure_line.h"
 #include "window/frame.h"
 #include "window/key_mapping.h"
 
@@ -21,6 +24,15 @@ namespace {
 
 // The platform that freeglut's plain function callbacks report to; there is one.
 Platform* active = nullptr;
+
+// freeglut's message as one line.
+std::string one_line(const char* format, va_list arguments) {
+  char text[256];
+  std::vsnprintf(text, sizeof text, format, arguments);
+  std::string line = text;
+  std::replace(line.begin(), line.end(), '\n', ' ');
+  return line;
+}
 
 WindowEvent event_of(WindowEvent::Kind kind, int x = 0, int y = 0) {
   WindowEvent e;
@@ -86,9 +98,11 @@ struct PlatformCallbacks {
   }
 
   // An error about the window once it is gone is expected; any other is reported once
-  // and the window carries on (the next whole frame puts the picture right).
+  // and the window carries on (the next whole frame puts the picture right). One
+  // while the window is being made is not reported: the start either goes on or ends
+  // with its own line.
   static int x_error(Display* display, XErrorEvent* error) {
-    if (!active || active->window_gone_ || error->resourceid == active->window_) return 0;
+    if (!active || !active->lost_ || active->window_gone_ || error->resourceid == active->window_) return 0;
     if (!std::exchange(active->error_reported_, true)) {
       char text[160];
       XGetErrorText(display, error->error_code, text, sizeof text);
@@ -97,9 +111,30 @@ struct PlatformCallbacks {
     }
     return 0;
   }
+  // The connection lost while the window is being made ends the start; once it is
+  // made, the window's end (`lost_`). Neither calls exit, which would run freeglut's
+  // clean-up, and that can wait for ever on a lock the interrupted call still holds.
   [[noreturn]] static int x_connection_lost(Display*) {
-    std::fprintf(stderr, "datacard: the connection to the display was lost\n");
-    if (active && active->lost_) active->lost_();
+    if (!active || !active->lost_) end_start(active ? active->start_lost_line_ : std::string());
+    write_failure_line("datacard: the connection to the display was lost\n");
+    active->lost_();
+    std::_Exit(1);
+  }
+  // freeglut's fatal errors come to the program instead of ending it with freeglut's
+  // own lines; they never return. Its warnings say nothing the user can act on.
+  [[noreturn]] static void freeglut_error(const char* format, va_list arguments) {
+    const std::string reason = one_line(format, arguments);
+    if (!active || !active->lost_) {
+      end_start(active ? active->start_failed_line_ + ": " + reason + "\n" : std::string());
+    }
+    write_failure_line(("datacard: the window failed: " + reason + "\n").c_str());
+    active->lost_();
+    std::_Exit(1);
+  }
+  static void freeglut_warning(const char*, va_list) {}
+
+  [[noreturn]] static void end_start(const std::string& line) {
+    if (!line.empty()) write_failure_line(line.c_str());
     std::_Exit(1);
   }
 };
@@ -107,35 +142,27 @@ struct PlatformCallbacks {
 bool Platform::open(int& argc, char** argv, std::function<void()> lost) {
   const std::optional<const char*> name = requested_display(argc, argv);
   if (!name) {
-    std::fprintf(stderr, "datacard: -display is not followed by the name of a display\n");
+    write_failure_line("datacard: -display is not followed by the name of a display\n");
     return false;
   }
-  Display* probe = XOpenDisplay(*name);
-  if (!probe) {
-    std::fprintf(stderr, "datacard: cannot open the display \"%s\"\n", XDisplayName(*name));
+  const std::string shown = XDisplayName(*name);
+  if (shown.empty()) {
+    write_failure_line("datacard: DISPLAY is not set and no -display names a display\n");
     return false;
   }
-  XCloseDisplay(probe);
-  // A software renderer's rasterizer threads would only add wake-ups for a one-quad
-  // page; the window thread draws it alone (a setting of the user's own is kept).
-  setenv("LP_NUM_THREADS", "0", 0);
-  // A display that goes away is reported by Xlib, not by a signal.
-  std::signal(SIGPIPE, SIG_IGN);
-  glutInit(&argc, argv);
-  glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE);
-  if (!glutGet(GLUT_DISPLAY_MODE_POSSIBLE)) {
-    std::fprintf(stderr, "datacard: the display has no usable mode for the window\n");
+  end_failed_start_on(shown);
+  // The check stays connected until freeglut is: a server whose last client leaves
+  // resets, and refuses connections meanwhile.
+  Display* check = XOpenDisplay(*name);
+  if (!check) {
+    write_failure_line(("datacard: cannot open the display \"" + shown + "\"\n").c_str());
     return false;
   }
-  glutInitWindowSize(kFrameWidth, kFrameHeight);
-  glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
-  glutCreateWindow("Untitled");
+  const bool made = make_window(argc, argv);
+  XCloseDisplay(check);
+  if (!made) return false;
   display_ = glXGetCurrentDisplay();
   window_ = glXGetCurrentDrawable();
-  active = this;
-  lost_ = std::move(lost);
-  XSetErrorHandler(PlatformCallbacks::x_error);
-  XSetIOErrorHandler(PlatformCallbacks::x_connection_lost);
   key_log_.start(display_, window_);
   glutDisplayFunc(PlatformCallbacks::display);
   glutReshapeFunc(PlatformCallbacks::reshape);
@@ -143,6 +170,41 @@ bool Platform::open(int& argc, char** argv, std::function<void()> lost) {
   glutSpecialFunc(PlatformCallbacks::special);
   glutMouseFunc(PlatformCallbacks::mouse);
   glutCloseFunc(PlatformCallbacks::close);
+  lost_ = std::move(lost);
+  return true;
+}
+
+// From here until the window is made, every way the display fails ends the start with
+// one line naming it and exit code 1.
+void Platform::end_failed_start_on(const std::string& shown) {
+  start_lost_line_ =
+      "datacard: the connection to the display \"" + shown + "\" was lost while the window was being made\n";
+  start_failed_line_ = "datacard: the window could not be made on the display \"" + shown + "\"";
+  active = this;
+  XSetErrorHandler(PlatformCallbacks::x_error);
+  XSetIOErrorHandler(PlatformCallbacks::x_connection_lost);
+  glutInitErrorFunc(PlatformCallbacks::freeglut_error);
+  glutInitWarningFunc(PlatformCallbacks::freeglut_warning);
+}
+
+// A crash in the GL driver or Xlib while freeglut connects and makes the window (a
+// reply read that a lost connection never gave) is the window that could not be made.
+bool Platform::make_window(int& argc, char** argv) {
+  // A software renderer's rasterizer threads would only add wake-ups for a one-quad
+  // page; the window thread draws it alone (a setting of the user's own is kept).
+  setenv("LP_NUM_THREADS", "0", 0);
+  // A display that goes away is reported by Xlib, not by a signal.
+  std::signal(SIGPIPE, SIG_IGN);
+  const CrashGuard guard(start_failed_line_ + "\n");
+  glutInit(&argc, argv);
+  glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE);
+  if (!glutGet(GLUT_DISPLAY_MODE_POSSIBLE)) {
+    write_failure_line("datacard: the display has no usable mode for the window\n");
+    return false;
+  }
+  glutInitWindowSize(kFrameWidth, kFrameHeight);
+  glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
+  glutCreateWindow("Untitled");
   return true;
 }
 

@@ -15,6 +15,7 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "console/key_down.h"
@@ -52,10 +53,12 @@ class Platform {
 
   // Connects to the display that `-display NAME` on the command line names, else to
   // DISPLAY's, and opens the 640 x 400 window titled "Untitled", its GL context
-  // current on this thread. When the connection is later lost, writes one
-  // line to standard error and calls `lost`, which must end the process. When there
-  // is no display or no usable mode, writes one line to standard error and returns
-  // false.
+  // current on this thread. When there is no display or no usable mode, writes one
+  // line to standard error and returns false. When the display fails while the window
+  // is being made (the connection lost, freeglut's fatal error, a crash in the GL
+  // driver or Xlib), writes one line naming the display and ends the process with
+  // exit code 1. When the connection is lost later, or freeglut fails, writes one
+  // line and calls `lost`, which must end the process.
   bool open(int& argc, char** argv, std::function<void()> lost);
 
   // The events that have come since the last call, without waiting. Reads the
@@ -75,6 +78,11 @@ class Platform {
 
  private:
   friend struct PlatformCallbacks;
+  // The handlers that end a start whose display fails, naming `shown`.
+  void end_failed_start_on(const std::string& shown);
+  // freeglut's connection and window; false after writing the line of a display with
+  // no usable mode.
+  bool make_window(int& argc, char** argv);
   // Queues what the key log delivers.
   void queue_logged(const XWindowEvent& x);
 
@@ -82,7 +90,9 @@ class Platform {
   unsigned long window_ = 0;
   std::vector<WindowEvent> events_;
   LoggedWindow key_log_{[this](const XWindowEvent& x) { queue_logged(x); }};
-  std::function<void()> lost_;
+  std::function<void()> lost_;  // set once the window is made
+  std::string start_lost_line_;    // the lines of a start that fails, naming the display
+  std::string start_failed_line_;
   bool window_gone_ = false;
   bool error_reported_ = false;
   bool glut_readable_ = true;  // freeglut's connection has something to read (or its start)

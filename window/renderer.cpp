@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "window/failure_line.h"
+
 namespace window {
 
 namespace {
@@ -52,7 +54,7 @@ void draw_quad(GLuint texture, int x, int y, int w, int h) {
 
 bool Renderer::open(Display* display) {
   if (glewInit() != GLEW_OK || !GLEW_VERSION_1_2) {
-    std::fprintf(stderr, "datacard: the display has no usable OpenGL for the window\n");
+    write_failure_line("datacard: the display has no usable OpenGL for the window\n");
     return false;
   }
   display_ = display;
