@@ -8,10 +8,14 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -77,6 +81,24 @@ pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>
   posix_spawn_file_actions_destroy(&actions);
   close(null_fd);
   return rc == 0 ? pid : -1;
+}
+
+// A server listens on the abstract socket name of its display number (which a client
+// tries first) and on a file of the same name. A socket bound to the abstract name
+// keeps every server from taking the number, and refuses a client's connection, as
+// the ended server's file then does: the client finds no server. Returns the socket,
+// or -1.
+int hold_display_number(const std::string& name) {
+  const std::string path = "/tmp/.X11-unix/X" + name.substr(1);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (path.size() + 1 > sizeof address.sun_path) return -1;
+  std::memcpy(address.sun_path + 1, path.data(), path.size());  // abstract: a NUL byte first
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + path.size());
+  if (fd >= 0 && bind(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0) return fd;
+  if (fd >= 0) close(fd);
+  return -1;
 }
 
 // The runs whose standard error held a sanitizer's report.
@@ -280,6 +302,7 @@ void VirtualDisplay::end_server() {
   if (server_ > 0) {
     kill(server_, SIGKILL);
     waitpid(server_, nullptr, 0);
+    held_number_ = hold_display_number(name_);
   }
   server_ = -1;
 }
@@ -290,6 +313,7 @@ VirtualDisplay::~VirtualDisplay() {
     kill(server_, SIGTERM);
     waitpid(server_, nullptr, 0);
   }
+  if (held_number_ >= 0) close(held_number_);
 }
 
 ScreenReader::ScreenReader(const VirtualDisplay& display) {

@@ -66,7 +66,9 @@ class VirtualDisplay {
   pid_t server() const { return server_; }
 
   // Ends the X server, as when it crashes (the harness's own connection is closed
-  // first).
+  // first). Its display number stays taken until this display is destroyed: a program
+  // that connects to it later (one killed before it connected) finds no server
+  // there, never one that another test started on the same number.
   void end_server();
 
  private:
@@ -74,6 +76,7 @@ class VirtualDisplay {
   std::string name_;
   _XDisplay* display_ = nullptr;
   bool ok_ = false;
+  int held_number_ = -1;  // a socket on the ended server's name, which no server can take then
 };
 
 // What the window shows, decoded cell by cell.
