@@ -14,7 +14,6 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -182,10 +181,12 @@ std::string in_a_busy_display(const std::vector<std::string>& environment,
   return wrong;
 }
 
-// Runs `copy` four times at once, from threads; every copy must come back with
+// How many copies of a test under load run at once.
+constexpr int kCopies = 4;
+
+// Runs `copy` kCopies times at once, from threads; every copy must come back with
 // nothing wrong.
 void expect_every_copy_right(const std::function<std::string(int copy)>& copy) {
-  constexpr int kCopies = 4;
   std::vector<std::string> outcomes(kCopies);
   std::vector<std::thread> copies;
   for (int i = 0; i < kCopies; ++i) copies.emplace_back([&outcomes, &copy, i] { outcomes[i] = copy(i); });
@@ -578,49 +579,26 @@ TEST(ProgramWithoutItsDisplay, TheWindowOpensOnTheDisplayThatDashDisplayNames) {
   }
 }
 
-// The failures of runs made from several threads at once, reported at the end.
-class Failures {
- public:
-  void add(const std::string& failure) {
-    const std::lock_guard<std::mutex> hold(lock_);
-    list_.push_back(failure);
-  }
-  void report() const {
-    for (const std::string& failure : list_) ADD_FAILURE() << failure;
-  }
-
- private:
-  std::mutex lock_;
-  std::vector<std::string> list_;
-};
-
-// Runs `one(n)` for n from 0 to count - 1, `at_once` at a time.
-void run_at_once(int count, int at_once, const std::function<void(int)>& one) {
-  std::vector<std::thread> workers;
-  for (int first = 0; first < at_once; ++first) {
-    workers.emplace_back([=, &one] {
-      for (int n = first; n < count; n += at_once) one(n);
-    });
-  }
-  for (std::thread& worker : workers) worker.join();
-}
-
 // On a server that resets when its last client leaves (a bare Xvfb) and has no other
 // client, the start's check of the display does not leave it before the window's own
 // connection is made: every start gets its window and reaches the reading of SHIP.DAT
 // (an endless one here, /dev/zero, so the program stays there). A new server for each
-// of 48 starts, four at a time: a server that has reset refuses connections meanwhile.
+// of 48 starts, four copies at once: a server that has reset refuses connections
+// meanwhile.
 TEST(ProgramWithoutItsDisplay, AServerThatResetsWhenItsLastClientLeavesKeepsTheStart) {
-  Failures failures;
-  run_at_once(48, 4, [&failures](int) {
-    VirtualDisplay own(VirtualDisplay::LastClientLeaving::Resets);
-    ProgramRun run(own, binary_under_test(DATACARD_BINARY), {}, [](const std::string& folder) {
-      std::filesystem::create_symlink("/dev/zero", folder + "/SHIP.DAT");
-    });
-    if (own.ok() && run.wait_until_open("/dev/zero")) return;
-    failures.add(own.ok() ? "no start, standard error:\n" + run.stderr_text() : "Xvfb did not start");
+  expect_every_copy_right([](int) {
+    for (int start = 1; start <= 48 / kCopies; ++start) {
+      VirtualDisplay own(VirtualDisplay::LastClientLeaving::Resets);
+      if (!own.ok()) return std::string("Xvfb did not start");
+      ProgramRun run(own, binary_under_test(DATACARD_BINARY), {}, [](const std::string& folder) {
+        std::filesystem::create_symlink("/dev/zero", folder + "/SHIP.DAT");
+      });
+      if (!run.wait_until_open("/dev/zero")) {
+        return "start " + std::to_string(start) + ": no start, standard error:\n" + run.stderr_text();
+      }
+    }
+    return std::string();
   });
-  failures.report();
 }
 
 // Whether `errors` is one line of the program's own that a start whose display went
@@ -642,8 +620,8 @@ bool is_one_line_of_a_lost_start(const std::string& errors, const std::string& d
 // The X server killed at moments spread over the start, from before the program
 // connects to past its first frame (a start's length measured first on this build),
 // closer together early: every run ends, with exit code 1 and one line of the
-// program's own, never a hang, a signal or Xlib's or freeglut's lines. Four runs at a
-// time, each with its own server.
+// program's own, never a hang, a signal or Xlib's or freeglut's lines. Four copies at
+// once, each run with its own server.
 TEST(ProgramWithoutItsDisplay, TheDisplayKilledAnyMomentOfTheStartEndsWithOneLineAndCode1) {
   using Clock = std::chrono::steady_clock;
   Clock::duration start_length;
@@ -659,23 +637,25 @@ TEST(ProgramWithoutItsDisplay, TheDisplayKilledAnyMomentOfTheStartEndsWithOneLin
     start_length = Clock::now() - launched;
   }
   constexpr int kMoments = 48;
-  Failures failures;
-  run_at_once(kMoments, 4, [&](int moment) {
-    VirtualDisplay own;
-    if (!own.ok()) return failures.add("Xvfb did not start");
-    ProgramRun run(own, binary_under_test(DATACARD_BINARY), NO_DESIGN);
-    // Closer together early, where the window is being made.
-    const auto delay = start_length * 3 * moment * moment / (2 * kMoments * kMoments);
-    std::this_thread::sleep_for(delay);
-    own.end_server();
-    const std::optional<int> code = run.wait_for_exit();
-    const std::string errors = run.stderr_text();
-    if (code == 1 && is_one_line_of_a_lost_start(errors, own.name())) return;
-    failures.add("killed after " + std::to_string(std::chrono::duration_cast<milliseconds>(delay).count()) +
-                 " ms: exit " + (code ? std::to_string(*code) : std::string("none (still running)")) +
-                 ", standard error:\n" + errors);
+  expect_every_copy_right([start_length](int copy) {
+    for (int moment = copy; moment < kMoments; moment += kCopies) {
+      VirtualDisplay own;
+      if (!own.ok()) return std::string("Xvfb did not start");
+      ProgramRun run(own, binary_under_test(DATACARD_BINARY), NO_DESIGN);
+      // Closer together early, where the window is being made.
+      const auto delay = start_length * 3 * moment * moment / (2 * kMoments * kMoments);
+      std::this_thread::sleep_for(delay);
+      own.end_server();
+      const std::optional<int> code = run.wait_for_exit();
+      const std::string errors = run.stderr_text();
+      if (code != 1 || !is_one_line_of_a_lost_start(errors, own.name())) {
+        return "killed after " + std::to_string(std::chrono::duration_cast<milliseconds>(delay).count()) +
+               " ms: exit " + (code ? std::to_string(*code) : std::string("none (still running)")) +
+               ", standard error:\n" + errors;
+      }
+    }
+    return std::string();
   });
-  failures.report();
 }
 
 // freeglut's own fatal error (here: -indirect asks for an indirect GL context, which

@@ -16,7 +16,7 @@
 namespace window {
 
 // Writes `line` (ending in a line end) unless a failure line was written before. Safe
-// in a signal handler: the line goes out in one write(2).
+// in a signal handler: an atomic flag and write(2) alone.
 void write_failure_line(const char* line);
 
 // While one lives, a SIGSEGV or SIGBUS writes its line and ends the process with exit

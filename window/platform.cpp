@@ -25,6 +25,9 @@ namespace {
 // The platform that freeglut's plain function callbacks report to; there is one.
 Platform* active = nullptr;
 
+// The start's line of a window that could not be made, before the display's name.
+constexpr const char* kNotMade = "the window could not be made on the display";
+
 // freeglut's message as one line.
 std::string one_line(const char* format, va_list arguments) {
   char text[256];
@@ -102,7 +105,7 @@ struct PlatformCallbacks {
   // while the window is being made is not reported: the start either goes on or ends
   // with its own line.
   static int x_error(Display* display, XErrorEvent* error) {
-    if (!active || !active->lost_ || active->window_gone_ || error->resourceid == active->window_) return 0;
+    if (!active || !active->window_made() || active->window_gone_ || error->resourceid == active->window_) return 0;
     if (!std::exchange(active->error_reported_, true)) {
       char text[160];
       XGetErrorText(display, error->error_code, text, sizeof text);
@@ -111,30 +114,32 @@ struct PlatformCallbacks {
     }
     return 0;
   }
-  // The connection lost while the window is being made ends the start; once it is
-  // made, the window's end (`lost_`). Neither calls exit, which would run freeglut's
-  // clean-up, and that can wait for ever on a lock the interrupted call still holds.
+  // The connection lost, or freeglut's fatal error (which must not return), instead of
+  // Xlib's and freeglut's own lines and exit.
   [[noreturn]] static int x_connection_lost(Display*) {
-    if (!active || !active->lost_) end_start(active ? active->start_lost_line_ : std::string());
-    write_failure_line("datacard: the connection to the display was lost\n");
-    active->lost_();
-    std::_Exit(1);
+    end_on_display_failure("the connection to the display", " was lost while the window was being made",
+                           "datacard: the connection to the display was lost\n");
   }
-  // freeglut's fatal errors come to the program instead of ending it with freeglut's
-  // own lines; they never return. Its warnings say nothing the user can act on.
   [[noreturn]] static void freeglut_error(const char* format, va_list arguments) {
     const std::string reason = one_line(format, arguments);
-    if (!active || !active->lost_) {
-      end_start(active ? active->start_failed_line_ + ": " + reason + "\n" : std::string());
-    }
-    write_failure_line(("datacard: the window failed: " + reason + "\n").c_str());
-    active->lost_();
-    std::_Exit(1);
+    end_on_display_failure(kNotMade, ": " + reason, "datacard: the window failed: " + reason + "\n");
   }
+  // freeglut's warnings say nothing the user can act on.
   static void freeglut_warning(const char*, va_list) {}
 
-  [[noreturn]] static void end_start(const std::string& line) {
-    if (!line.empty()) write_failure_line(line.c_str());
+  // While the window is being made, the start's line naming the display (`before` it
+  // and `after` it); once it is made, `once_made` and the window's end (`lost_`). Exit
+  // code 1, never through exit, which would run freeglut's clean-up, and that can wait
+  // for ever on a lock that the interrupted call still holds. After a failed start
+  // (no platform any more) its own line was the one.
+  [[noreturn]] static void end_on_display_failure(const char* before, const std::string& after,
+                                                  const std::string& once_made) {
+    if (active && active->window_made()) {
+      write_failure_line(once_made.c_str());
+      active->lost_();
+    } else if (active) {
+      write_failure_line(active->naming_the_display(before, after).c_str());
+    }
     std::_Exit(1);
   }
 };
@@ -177,14 +182,16 @@ bool Platform::open(int& argc, char** argv, std::function<void()> lost) {
 // From here until the window is made, every way the display fails ends the start with
 // one line naming it and exit code 1.
 void Platform::end_failed_start_on(const std::string& shown) {
-  start_lost_line_ =
-      "datacard: the connection to the display \"" + shown + "\" was lost while the window was being made\n";
-  start_failed_line_ = "datacard: the window could not be made on the display \"" + shown + "\"";
+  display_name_ = shown;
   active = this;
   XSetErrorHandler(PlatformCallbacks::x_error);
   XSetIOErrorHandler(PlatformCallbacks::x_connection_lost);
   glutInitErrorFunc(PlatformCallbacks::freeglut_error);
   glutInitWarningFunc(PlatformCallbacks::freeglut_warning);
+}
+
+std::string Platform::naming_the_display(const char* before, const std::string& after) const {
+  return std::string("datacard: ") + before + " \"" + display_name_ + "\"" + after + "\n";
 }
 
 // A crash in the GL driver or Xlib while freeglut connects and makes the window (a
@@ -195,7 +202,7 @@ bool Platform::make_window(int& argc, char** argv) {
   setenv("LP_NUM_THREADS", "0", 0);
   // A display that goes away is reported by Xlib, not by a signal.
   std::signal(SIGPIPE, SIG_IGN);
-  const CrashGuard guard(start_failed_line_ + "\n");
+  const CrashGuard guard(naming_the_display(kNotMade, ""));
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE);
   if (!glutGet(GLUT_DISPLAY_MODE_POSSIBLE)) {

@@ -80,6 +80,9 @@ class Platform {
   friend struct PlatformCallbacks;
   // The handlers that end a start whose display fails, naming `shown`.
   void end_failed_start_on(const std::string& shown);
+  // A line of the start: "datacard: ", `before`, the display's name in quotes, `after`.
+  std::string naming_the_display(const char* before, const std::string& after) const;
+  bool window_made() const { return static_cast<bool>(lost_); }
   // freeglut's connection and window; false after writing the line of a display with
   // no usable mode.
   bool make_window(int& argc, char** argv);
@@ -91,8 +94,7 @@ class Platform {
   std::vector<WindowEvent> events_;
   LoggedWindow key_log_{[this](const XWindowEvent& x) { queue_logged(x); }};
   std::function<void()> lost_;  // set once the window is made
-  std::string start_lost_line_;    // the lines of a start that fails, naming the display
-  std::string start_failed_line_;
+  std::string display_name_;    // as the start's lines name it
   bool window_gone_ = false;
   bool error_reported_ = false;
   bool glut_readable_ = true;  // freeglut's connection has something to read (or its start)

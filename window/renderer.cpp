@@ -5,7 +5,6 @@
 #include <X11/Xutil.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 #include "window/failure_line.h"
